@@ -1,0 +1,87 @@
+// One game: reading the two hands, scoring both, naming the winner.
+#include "console/game.h"
+
+#include "console/texts.h"
+
+namespace poker {
+
+namespace {
+
+// Reads one hand token into h.card. A token of any length is read whole, but
+// only its first ten bytes are kept, so the card text is never overrun.
+hands_read read_hand(input& in, hand& h) {
+    token t;
+    if (!read_token(in, t)) {
+        return hands_read::ended;
+    }
+    static_assert(sizeof h.card == sizeof t.text);
+    std::memcpy(h.card, t.text, sizeof h.card);
+    return t.length == 10 ? hands_read::ten_bytes : hands_read::wrong_length;
+}
+
+} // namespace
+
+hands_read read_hands(input& in, hand& a, hand& b) {
+    const hands_read first = read_hand(in, a);
+    if (first == hands_read::ended) {
+        return first;
+    }
+    const hands_read second = read_hand(in, b);
+    if (second == hands_read::ended) {
+        return second;
+    }
+    return first == hands_read::ten_bytes ? second : first;
+}
+
+void score_hand(hand& h) {
+    split(h);
+    mapping(h);
+    sort(h.shape, h.rank);
+    h.straight = straight_check(h.rank);
+    h.flush = flush_check(h.shape);
+    h.score = calculation(h.flush, h.straight, h);
+    h.high = high_shape(h.shape);
+}
+
+void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner) {
+    score_hand(a);
+    score_hand(b);
+    if (a.score > b.score) {
+        winner = 1;
+        final_print(out, winner, a.score);
+    } else if (b.score > a.score) {
+        winner = 2;
+        final_print(out, winner, b.score);
+    } else if (a.high > b.high) {
+        winner = 1;
+        final_print(out, winner, a.score);
+    } else {
+        winner = 2;
+        final_print(out, winner, b.score);
+    }
+    write_line(out, texts.calculated);
+}
+
+void final_print(output& out, std::int32_t winner, std::int32_t score) {
+    const auto& column = texts.results[winner == 1 ? 0 : 1];
+    // Bands of 100 from 1000 down to 200; any other score is a high card.
+    int row = result_bands - 1;
+    for (int band = 0; band < result_bands - 1; ++band) {
+        const std::int32_t base = 1000 - 100 * band;
+        if (base <= score && score <= base + 99) {
+            row = band;
+            break;
+        }
+    }
+    write(out, column[row]);
+}
+
+void settle_game(output& out, hands_read read, hand& a, hand& b, std::int32_t& winner) {
+    if (read == hands_read::ten_bytes) {
+        evaluate_game(out, a, b, winner);
+    } else {
+        write_line(out, texts.length_error);
+    }
+}
+
+} // namespace poker

@@ -1,0 +1,36 @@
+// One game: reading the two hands, scoring both, naming the winner.
+#pragma once
+
+#include <cstdint>
+
+#include "console/io.h"
+#include "hand/hand.h"
+
+namespace poker {
+
+// What reading a game's two hand tokens found.
+enum class hands_read {
+    ten_bytes,    // both tokens are ten bytes long and stand in the cards
+    wrong_length, // at least one token is not ten bytes long
+    ended,        // input ended (or broke) before both tokens were read
+};
+
+// Reads A's token, then B's, into the records' card fields.
+hands_read read_hands(input& in, hand& a, hand& b);
+
+// Runs every step of scoring on one hand and stores the results in it.
+void score_hand(hand& h);
+
+// Scores A's hand, then B's, sets winner (1 for A, 2 for B; equal scores go
+// to B), and writes the result text and the calculated trace line.
+void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner);
+
+// Writes the result text for a winner code and the winner's score, without a
+// line end: the column by winner (1 or any other), the row by score band.
+void final_print(output& out, std::int32_t winner, std::int32_t score);
+
+// Settles a game that has been read: evaluates it when both tokens are ten
+// bytes long, and asks for ten-character hands otherwise.
+void settle_game(output& out, hands_read read, hand& a, hand& b, std::int32_t& winner);
+
+} // namespace poker

@@ -1,0 +1,78 @@
+// Buffered console input and output: the slow paths of io.h.
+#include "console/io.h"
+
+#include <cerrno>
+
+namespace poker {
+
+void open_output(output& out, write_function sink, void* context) {
+    out.sink = sink;
+    out.context = context;
+    out.used = 0;
+    out.line_open = false;
+    out.failed = false;
+    out.error = 0;
+}
+
+void open_input(input& in, read_function source, void* context, output* tied) {
+    in.source = source;
+    in.context = context;
+    in.tied = tied;
+    in.next = 0;
+    in.end = 0;
+    in.ended = false;
+    in.failed = false;
+    in.error = 0;
+    in.has_pending = false;
+}
+
+bool flush(output& out) {
+    if (!out.failed && out.used > 0 && !out.sink(out.context, out.buffer, out.used)) {
+        out.failed = true;
+        out.error = errno;
+    }
+    out.used = 0; // after a failure nothing more can reach the reader: drop it
+    return !out.failed;
+}
+
+void write_slow(output& out, std::string_view text) {
+    while (!text.empty()) {
+        if (out.used == io_buffer_size) {
+            flush(out);
+        }
+        const std::size_t room = io_buffer_size - out.used;
+        const std::size_t part = text.size() < room ? text.size() : room;
+        std::memcpy(out.buffer + out.used, text.data(), part);
+        out.used += part;
+        out.line_open = text[part - 1] != '\n';
+        text.remove_prefix(part);
+    }
+}
+
+bool fill(input& in) {
+    if (in.next < in.end) {
+        return true;
+    }
+    if (in.ended) {
+        return false;
+    }
+    // Nobody is left to read what we write: stop reading more work.
+    if (in.tied != nullptr && !flush(*in.tied)) {
+        in.ended = true;
+        return false;
+    }
+    const std::ptrdiff_t got = in.source(in.context, in.buffer, io_buffer_size);
+    if (got <= 0) {
+        in.ended = true;
+        if (got < 0) {
+            in.failed = true;
+            in.error = errno;
+        }
+        return false;
+    }
+    in.next = 0;
+    in.end = static_cast<std::size_t>(got);
+    return true;
+}
+
+} // namespace poker

@@ -1,0 +1,111 @@
+// Token reads: whitespace-delimited tokens of any length in constant memory.
+#include "console/io.h"
+
+#include <algorithm>
+
+namespace poker {
+
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// A number's magnitude stops growing past this, one more than the largest
+// that fits (2^31 for a negative number), so any number of digits is fine.
+constexpr std::uint64_t magnitude_cap = std::uint64_t{1} << 32;
+
+// What the token's bytes have shown so far about it being a number.
+struct number_scan {
+    bool negative;           // a leading minus sign
+    bool has_digit;          // at least one digit has been seen
+    std::uint64_t magnitude; // the digits' value, capped
+};
+
+// Takes in the token bytes [first, last), which follow the t.length bytes
+// already taken in.
+void take_bytes(token& t, number_scan& scan, const char* first, const char* last) {
+    const auto size = static_cast<std::size_t>(last - first);
+    if (t.length < 10) {
+        std::memcpy(t.text + t.length, first, std::min(size, 10 - t.length));
+    }
+    for (const char* p = first; t.number && p != last; ++p) {
+        const char c = *p;
+        if (c >= '0' && c <= '9') {
+            scan.has_digit = true;
+            scan.magnitude =
+                std::min(scan.magnitude * 10 + static_cast<std::uint64_t>(c - '0'), magnitude_cap);
+        } else if ((c == '+' || c == '-') && p == first && t.length == 0) {
+            scan.negative = c == '-';
+        } else {
+            t.number = false;
+        }
+    }
+    t.length += size;
+}
+
+void finish_number(token& t, const number_scan& scan) {
+    t.number = t.number && scan.has_digit;
+    const std::uint64_t limit =
+        scan.negative ? std::uint64_t{1} << 31 : (std::uint64_t{1} << 31) - 1;
+    t.fits = t.number && scan.magnitude <= limit;
+    if (t.fits) {
+        const auto magnitude = static_cast<std::int64_t>(scan.magnitude);
+        t.value = static_cast<std::int32_t>(scan.negative ? -magnitude : magnitude);
+    }
+}
+
+} // namespace
+
+bool read_token(input& in, token& t) {
+    if (in.has_pending) {
+        in.has_pending = false;
+        t = in.pending;
+        return true;
+    }
+
+    // Blanks and line ends before the token.
+    for (;;) {
+        if (!fill(in)) {
+            return false;
+        }
+        while (in.next < in.end && is_blank(in.buffer[in.next])) {
+            ++in.next;
+        }
+        if (in.next < in.end) {
+            break;
+        }
+    }
+
+    t = token{};
+    t.number = true;
+    number_scan scan{};
+    for (;;) {
+        const char* first = in.buffer + in.next;
+        const char* const stop = in.buffer + in.end;
+        const char* last = first;
+        while (last != stop && !is_blank(*last)) {
+            ++last;
+        }
+        take_bytes(t, scan, first, last);
+        in.next = static_cast<std::size_t>(last - in.buffer);
+        if (last != stop) {
+            break; // the blank that ends the token is left for the next read
+        }
+        if (!fill(in)) {
+            if (in.failed) {
+                return false; // never act on a token cut short by a broken input
+            }
+            break; // end of input ends the token too
+        }
+    }
+    finish_number(t, scan);
+    return true;
+}
+
+void unread_token(input& in, const token& t) {
+    in.pending = t;
+    in.has_pending = true;
+}
+
+} // namespace poker

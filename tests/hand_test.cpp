@@ -1,0 +1,124 @@
+// Scoring single hands: categories, the run and suit counts, and the odd
+// corners that are part of how this game scores.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "case_name.h"
+#include "console/game.h"
+#include "hand/hand.h"
+
+namespace {
+
+poker::hand scored(const char* card) {
+    poker::hand h{};
+    std::memcpy(h.card, card, 10);
+    poker::score_hand(h);
+    return h;
+}
+
+struct scoring_case {
+    const char* name;
+    const char* card;
+    std::int32_t straight;
+    std::int32_t flush;
+    std::int32_t score;
+};
+
+class Scoring : public ::testing::TestWithParam<scoring_case> {};
+
+TEST_P(Scoring, CountsAndScore) {
+    const scoring_case& c = GetParam();
+    const poker::hand h = scored(c.card);
+    EXPECT_EQ(h.straight, c.straight) << c.card;
+    EXPECT_EQ(h.flush, c.flush) << c.card;
+    EXPECT_EQ(h.score, c.score) << c.card;
+    EXPECT_EQ(h.high, 4) << c.card;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hands, Scoring,
+    ::testing::Values(scoring_case{"RoyalStraightFlush", "AHKHQHJH0H", 5, 5, 1014},
+                      scoring_case{"StraightFlush", "2S3S4S5S6S", 5, 5, 906},
+                      scoring_case{"StraightNineToKing", "9H0DJSQCKH", 5, 1, 513},
+                      scoring_case{"StraightTenToAce", "0HJDQSKCAH", 5, 1, 514},
+                      scoring_case{"WheelScoresWithTheAce", "AH2D3S4C5H", 5, 1, 514},
+                      scoring_case{"SuitedWheelIsRoyal", "5C4C3C2CAC", 5, 5, 1014},
+                      scoring_case{"RunStopsAtFirstGap", "2H3D4S9C0H", 3, 1, 110},
+                      scoring_case{"RunOfTwo", "2H3D5S6C7H", 2, 1, 107},
+                      scoring_case{"AceAfterFiveOnlyOnce", "3H4D5SACAH", 4, 1, 214},
+                      scoring_case{"SuitCountStopsAtFirstOther", "2H3H4D5H7H", 4, 2, 107},
+                      scoring_case{"Flush", "2D9D4DKD7D", 1, 5, 613},
+                      scoring_case{"FlushWithRepeatedRank", "7H7H2H3H9H", 2, 5, 609},
+                      scoring_case{"FourNinesAndKing", "9H9D9S9CKH", 1, 1, 809},
+                      scoring_case{"FourKingsAndNine", "KHKDKSKC9H", 1, 1, 813},
+                      scoring_case{"FullHouseTwosOverKings", "2H2D2SKCKH", 1, 1, 713},
+                      scoring_case{"FullHouseKingsOverTwos", "KHKDKS2C2H", 1, 1, 713},
+                      scoring_case{"FullHouseTakesHigherGroup", "3H3D3S4C4H", 1, 1, 704},
+                      scoring_case{"ThreeInTheMiddle", "2H7D7S7CKH", 1, 1, 407},
+                      scoring_case{"ThreeAtTheBottom", "4H4D4S9CKH", 1, 1, 404},
+                      scoring_case{"ThreeAtTheTop", "2H5DQSQCQH", 1, 1, 412},
+                      scoring_case{"TwoPair", "3H3D8S8CQH", 1, 1, 308},
+                      scoring_case{"TwoPairAroundKicker", "3H3D8SQCQH", 1, 1, 312},
+                      scoring_case{"PairOfJacks", "JHJD2S5C9H", 1, 1, 211},
+                      scoring_case{"HighKing", "2H5D7S9CKH", 1, 1, 113},
+                      scoring_case{"FiveSevensAreHighCard", "7H7D7S7C7H", 1, 1, 107},
+                      scoring_case{"LowerCaseZPairLooksLikeTwoPair", "zHzD2S5C9H", 1, 1, 322},
+                      scoring_case{"LowerCaseKHighLooksLikeOnePair", "kH2D5S7C9H", 1, 1, 207},
+                      scoring_case{"OneSortsAboveTheAce", "1HAD5S7C9H", 1, 1, 149},
+                      scoring_case{"ByteAbove127IsNegative",
+                                   "\xff"
+                                   "H2D5S7C9H",
+                                   1, 1, 109},
+                      scoring_case{"ControlByteFourteenActsAsAce",
+                                   "\x0e"
+                                   "H5D4S3C2H",
+                                   5, 1, 514}),
+    poker::testing::case_name{});
+
+TEST(Split, ReadsCharacterCodesAndMappingConverts) {
+    poker::hand h{};
+    std::memcpy(h.card, "AHKHQHJH0H", 11);
+    poker::split(h);
+    EXPECT_EQ((std::array{h.rank[0], h.rank[1], h.rank[2], h.rank[3], h.rank[4]}),
+              (std::array<std::int32_t, 5>{65, 75, 81, 74, 48}));
+    poker::mapping(h);
+    EXPECT_EQ((std::array{h.rank[0], h.rank[1], h.rank[2], h.rank[3], h.rank[4]}),
+              (std::array<std::int32_t, 5>{14, 13, 12, 11, 10}));
+}
+
+struct sort_case {
+    const char* name;
+    const char* card;
+    std::array<std::int32_t, 5> rank;
+    const char* shape;
+};
+
+class Sorting : public ::testing::TestWithParam<sort_case> {};
+
+// The suits must follow their ranks through the exchanges, including the
+// order of suits among equal ranks that the exchange sort produces.
+TEST_P(Sorting, RanksAscendWithTheirSuits) {
+    const sort_case& c = GetParam();
+    const poker::hand h = scored(c.card);
+    EXPECT_EQ((std::array{h.rank[0], h.rank[1], h.rank[2], h.rank[3], h.rank[4]}), c.rank)
+        << c.card;
+    EXPECT_EQ(std::string(h.shape, 5), c.shape) << c.card;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hands, Sorting,
+    ::testing::Values(sort_case{"AlreadySorted", "2S3D4C5H6S", {2, 3, 4, 5, 6}, "SDCHS"},
+                      sort_case{"Reversed", "AHKDQSJC0H", {10, 11, 12, 13, 14}, "HCSDH"},
+                      sort_case{"PairOfFivesSwapsSuits", "5H5D3S9C9S", {3, 5, 5, 9, 9}, "SDHCS"},
+                      sort_case{"LowerCaseAfterAce", "kHAD2S3C4H", {2, 3, 4, 14, 107}, "SCHDH"},
+                      sort_case{"NegativeByteFirst",
+                                "2H\x80"
+                                "D3S4C5H",
+                                {-128, 2, 3, 4, 5},
+                                "DHSCH"}),
+    poker::testing::case_name{});
+
+} // namespace

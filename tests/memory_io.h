@@ -1,0 +1,36 @@
+// Console I/O records bound to memory, and texts in the build's encoding, so
+// that tests can drive the console and compare what it wrote byte for byte.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "console/io.h"
+
+namespace poker::testing {
+
+// Input served from a string, at most `chunk` bytes per read, so that tokens
+// straddle the reads' boundaries.
+struct memory_source {
+    std::string_view data;
+    std::size_t chunk = io_buffer_size;
+    std::size_t reads = 0; // how often the console asked for more
+};
+
+std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity);
+bool append_to_string(void* context, const char* data, std::size_t size);
+
+// Runs `body` on records bound to `text` and returns everything written,
+// flushed at the end.
+std::string with_console(std::string_view text, std::size_t chunk,
+                         const std::function<void(input&, output&)>& body);
+
+// The UTF-8 text as the program writes it: itself, or CP949 in a CP949 build.
+std::string encoded(std::string_view utf8);
+
+// Converts with iconv; fails the current test when the text does not convert.
+std::string convert(std::string_view text, const char* from, const char* to);
+
+} // namespace poker::testing
