@@ -1,13 +1,14 @@
-// The main loop: game after game until input ends.
+// The main loop: menu, game, menu again, for as long as input lasts.
 #pragma once
 
 #include "console/io.h"
 
 namespace poker {
 
-// Runs games from in to out until input ends, then leaves the output on a
-// fresh line and flushed. Input or output failures are left in the records
-// for the caller to report.
+// Runs passes from in to out until input ends, then leaves the output on a
+// fresh line and flushed. Each pass: the menu and its selection, the two
+// hands, the game evaluated unless the selection is 3, the closing trace.
+// Input or output failures are left in the records for the caller to report.
 void main_loop(input& in, output& out);
 
 } // namespace poker

@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""Throughput and memory of poker on a pipe of 200,000 games.
+
+Builds poker and the straightforward iostream baseline (bench/naive_poker.cpp)
+in Release, generates the games (selection 2, a game number, two random hands,
+one game a line), checks that poker writes exactly what the baseline writes,
+then times alternating runs and prints the medians of two ratios of wall time:
+
+  speed-up   baseline < games > /dev/null   over   poker < games > /dev/null
+  cat floor  poker < games | wc -c          over   cat expected | wc -c
+
+and the peak resident memory of poker on the games and on one 200 MB token.
+Usage: bench/run.py [--games N] [--rounds N] [--build DIR]
+"""
+import argparse
+import os
+import random
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+RANKS = "234567890JQKA"
+SUITS = "SHDC"
+
+
+def build(directory):
+    subprocess.run(["cmake", "-S", ROOT, "-B", directory, "-DCMAKE_BUILD_TYPE=Release"],
+                   check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", directory, "--target", "poker", "naive_poker", "-j2"],
+                   check=True, stdout=subprocess.DEVNULL)
+    return os.path.join(directory, "poker"), os.path.join(directory, "naive_poker")
+
+
+def write_games(path, count):
+    deck = [r + s for r in RANKS for s in SUITS]
+    rng = random.Random(949)
+    with open(path, "w") as f:
+        for _ in range(count):
+            cards = rng.sample(deck, 10)
+            f.write("2 %d %s %s\n" % (rng.randint(1, 99), "".join(cards[:5]), "".join(cards[5:])))
+
+
+def wall(command):
+    start = time.perf_counter()
+    subprocess.run(command, shell=True, check=True)
+    return time.perf_counter() - start
+
+
+def peak_kib(program, input_path):
+    # GNU time, as a child of this process would inherit its high-water mark.
+    with open(input_path, "rb") as stdin:
+        run = subprocess.run(["/usr/bin/time", "-f", "%M", program], stdin=stdin,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, check=True)
+    return int(run.stderr.split()[-1])
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--games", type=int, default=200_000)
+    parser.add_argument("--rounds", type=int, default=7)
+    parser.add_argument("--build", default=os.path.join(ROOT, "build-bench"))
+    args = parser.parse_args()
+
+    if not os.access("/usr/bin/time", os.X_OK):
+        sys.exit("needs GNU time (/usr/bin/time; Debian package time)")
+    poker, naive = build(args.build)
+    with tempfile.TemporaryDirectory() as work:
+        games = os.path.join(work, "games")
+        expected = os.path.join(work, "expected")
+        write_games(games, args.games)
+        subprocess.run("%s < %s > %s" % (naive, games, expected), shell=True, check=True)
+        if subprocess.run("%s < %s | cmp -s - %s" % (poker, games, expected), shell=True).returncode:
+            sys.exit("poker's output differs from the baseline's")
+
+        speedups, floors = [], []
+        for round_ in range(args.rounds):
+            first, second = (poker, naive) if round_ % 2 == 0 else (naive, poker)
+            times = {p: wall("%s < %s > /dev/null" % (p, games)) for p in (first, second)}
+            speedups.append(times[naive] / times[poker])
+            pair = [("poker", "%s < %s | wc -c > /dev/null" % (poker, games)),
+                    ("cat", "cat %s | wc -c > /dev/null" % expected)]
+            if round_ % 2:
+                pair.reverse()
+            times = {name: wall(command) for name, command in pair}
+            floors.append(times["poker"] / times["cat"])
+
+        token = os.path.join(work, "token")
+        with open(token, "wb") as f:
+            for _ in range(200):
+                f.write(b"K" * 1_000_000)
+        print("games: %d, %d bytes in, %d bytes out" % (args.games, os.path.getsize(games),
+                                                        os.path.getsize(expected)))
+        print("speed-up over the iostream baseline: %.1fx (median of %d)" %
+              (statistics.median(speedups), args.rounds))
+        print("time against the cat floor: %.2fx (median of %d)" %
+              (statistics.median(floors), args.rounds))
+        print("peak memory: %d KiB on the games, %d KiB on a 200 MB token" %
+              (peak_kib(poker, games), peak_kib(poker, token)))
+
+
+if __name__ == "__main__":
+    main()

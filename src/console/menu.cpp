@@ -1,0 +1,65 @@
+// The menu: shows the four items, reads a selection and a game number.
+#include "console/menu.h"
+
+#include "console/texts.h"
+
+namespace poker {
+
+namespace {
+
+constexpr std::string_view rule =
+    "--------------------------------------------------------------";
+static_assert(rule.size() == 62);
+
+// The game number is read as a whole token. A number is taken, whatever its
+// value; anything else is left for the next read, which takes it as the
+// hand it most likely is. Returns false when input ends first.
+bool read_game_number(input& in, std::int32_t& game_number) {
+    token t;
+    if (!read_token(in, t)) {
+        return false;
+    }
+    if (!t.number) {
+        unread_token(in, t);
+    } else if (t.fits) {
+        game_number = t.value;
+    }
+    return true;
+}
+
+} // namespace
+
+void write_menu(output& out) {
+    write_line(out, rule);
+    write_line(out, "1.   Print all Game result");
+    write_line(out, "2.   Print Game(number)");
+    write_line(out, "3.   Delete Game(number)");
+    write(out, "4.   Exit");
+    write_line(out, texts.request);
+    write_line(out, rule);
+    write(out, texts.prompt);
+}
+
+bool choice(input& in, output& out, std::int32_t& selection, std::int32_t& game_number) {
+    for (;;) {
+        write_menu(out);
+        token t;
+        if (!read_token(in, t)) {
+            return false;
+        }
+        // A token that is not a number is answered at once; one that does
+        // not fit in 32 bits is as far outside 1 to 4 as any other.
+        if (t.number) {
+            selection = t.fits ? t.value : 0;
+            if (selection != 1 && selection != 4 && !read_game_number(in, game_number)) {
+                return false;
+            }
+            if (selection >= 1 && selection <= 4) {
+                return true;
+            }
+        }
+        write_line(out, texts.again);
+    }
+}
+
+} // namespace poker

@@ -1,0 +1,19 @@
+// The menu: shows the four items, reads a selection and a game number.
+#pragma once
+
+#include <cstdint>
+
+#include "console/io.h"
+
+namespace poker {
+
+// Writes the menu block, ending in the prompt without a line end.
+void write_menu(output& out);
+
+// Shows the menu and reads a selection until it is 1 to 4, reading a game
+// number after every selection but 1 and 4; a selection outside 1 to 4 is
+// answered by the re-prompt and the menu again. Returns false when input
+// ends first.
+bool choice(input& in, output& out, std::int32_t& selection, std::int32_t& game_number);
+
+} // namespace poker

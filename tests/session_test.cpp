@@ -1,0 +1,205 @@
+// Whole sessions from memory: menu, selections, games and end of input,
+// compared byte for byte with what a person at the console would see.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <memory>
+#include <string>
+
+#include "case_name.h"
+#include "console/loop.h"
+#include "memory_io.h"
+
+namespace {
+
+using poker::testing::encoded;
+
+std::string session(std::string_view typed, std::size_t chunk = poker::io_buffer_size) {
+    return poker::testing::with_console(
+        typed, chunk, [](poker::input& in, poker::output& out) { poker::main_loop(in, out); });
+}
+
+const std::string menu = encoded("--------------------------------------------------------------\n"
+                                 "1.   Print all Game result\n"
+                                 "2.   Print Game(number)\n"
+                                 "3.   Delete Game(number)\n"
+                                 "4.   Exit(스페이스바로 공백처리 해서 입력해 주세요!)\n"
+                                 "--------------------------------------------------------------\n"
+                                 "입력:");
+const std::string again = encoded("다시 입력해주세요 \n");
+const std::string through = encoded("넘어 왔으 \n");
+const std::string royal_a = encoded("로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰 \n");
+const std::string pair_b = encoded("원페어로 B가 이겼습니다.계산해쓰 \n");
+const std::string ten_please = encoded("카드 다섯 장을 10글자로 입력해주세요\n");
+// What the console shows when input ends at the prompt.
+const std::string last_menu = menu + "\n";
+
+struct session_case {
+    const char* name;
+    const char* typed;
+    std::string shown;
+};
+
+class Sessions : public ::testing::TestWithParam<session_case> {};
+
+TEST_P(Sessions, ShowExactly) {
+    const session_case& c = GetParam();
+    for (const std::size_t chunk : {std::size_t{1}, std::size_t{5}, poker::io_buffer_size}) {
+        EXPECT_EQ(session(c.typed, chunk), c.shown)
+            << "typed \"" << c.typed << "\", chunk " << chunk;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, Sessions,
+    ::testing::Values(
+        session_case{"EmptyInput", "", last_menu},
+        session_case{"PrintGame", "2 5 AHKHQHJH0H 2S3S4S5S6S\n",
+                     menu + royal_a + through + last_menu},
+        session_case{"PrintGameOverSeveralLines", "2\n5\nAHKHQHJH0H\n2S3S4S5S6S\n",
+                     menu + royal_a + through + last_menu},
+        session_case{"WindowsLineEnds", "2\r\n5\r\nAHKHQHJH0H 2S3S4S5S6S\r\n",
+                     menu + royal_a + through + last_menu},
+        session_case{"PrintAllReadsNoGameNumber", "1 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + royal_a + through + last_menu},
+        session_case{"ExitPlaysAndGoesOn", "4 AHKHQHJH0H 2S3S4S5S6S 4 JHJD2S5C9H JSJC2H5D9D",
+                     menu + royal_a + through + menu + pair_b + through + last_menu},
+        session_case{"DeleteEvaluatesNothing", "3 1 AHKHQHJH0H\n2S3S4S5S6S\n",
+                     menu + through + last_menu},
+        session_case{"DeleteSaysNothingOfLength", "3 1 AH 2S", menu + through + last_menu},
+        session_case{"WrongLengthAsksForTenCharacters", "2 1 AHKHQHJH0 2S3S4S5S6S",
+                     menu + ten_please + through + last_menu},
+        session_case{"OutOfRangeReadsGameNumber", "7 9 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"NonNumberSelectionAnsweredAtOnce", "x 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"LonePlusIsNoNumber", "+ 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"SignedSelection", "+2 -5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + royal_a + through + last_menu},
+        session_case{"NegativeZeroIsOutOfRange", "-0 1 1 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"SelectionBeyond32BitsIsOutOfRange", "4294967298 1 2 1 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"GameNumberOfAnySizeIsConsumed",
+                     "2 -99999999999999999999999 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + royal_a + through + last_menu},
+        session_case{"MissingGameNumberLeavesHandForA", "2 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + royal_a + through + last_menu},
+        session_case{"HandStartingWithDigitsIsNoGameNumber", "3 2S3S4S5S6S AHKHQHJH0H",
+                     menu + through + last_menu},
+        session_case{"NonNumberAfterOutOfRangeIsNextSelection", "7 x 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + again + menu + royal_a + through + last_menu},
+        session_case{"EndAtGameNumber", "2", last_menu},
+        session_case{"EndAtGameNumberAfterOutOfRange", "7", last_menu},
+        session_case{"EndAtFirstHand", "2 5", last_menu},
+        session_case{"EndAtSecondHand", "2 5 AHKHQHJH0H\n", last_menu},
+        session_case{"EndAtSecondHandOfSecondGame", "2 5 AHKHQHJH0H 2S3S4S5S6S 2 5 JHJD2S5C9H",
+                     menu + royal_a + through + last_menu}),
+    poker::testing::case_name{});
+
+// What each read found on the screen when it was asked for more input.
+struct screen_at_reads {
+    poker::testing::memory_source source;
+    std::string written;
+    std::vector<std::string> at_read;
+};
+
+std::ptrdiff_t read_and_record(void* context, char* buffer, std::size_t capacity) {
+    auto& s = *static_cast<screen_at_reads*>(context);
+    s.at_read.push_back(s.written);
+    return poker::testing::read_memory(&s.source, buffer, capacity);
+}
+
+// A person types one line at a time: each read must find everything the
+// program has to say so far already written, the prompt included.
+TEST(Console, WritesEverythingBeforeWaitingForInput) {
+    screen_at_reads s{{"2 5 AHKHQHJH0H 2S3S4S5S6S\n", 1}, {}, {}};
+    auto out = std::make_unique<poker::output>();
+    auto in = std::make_unique<poker::input>();
+    poker::open_output(*out, poker::testing::append_to_string, &s.written);
+    poker::open_input(*in, read_and_record, &s, out.get());
+    poker::main_loop(*in, *out);
+    ASSERT_GE(s.at_read.size(), 2u);
+    EXPECT_EQ(s.at_read.front(), menu);
+    EXPECT_EQ(s.at_read.back(), menu + royal_a + through + menu);
+    EXPECT_EQ(s.written, menu + royal_a + through + last_menu);
+}
+
+struct counting_sink {
+    std::size_t calls = 0;
+    bool fail = false;
+};
+
+bool count_writes(void* context, const char* /*data*/, std::size_t /*size*/) {
+    auto& sink = *static_cast<counting_sink*>(context);
+    ++sink.calls;
+    errno = ENOSPC;
+    return !sink.fail;
+}
+
+std::string many_games(int games) {
+    std::string typed;
+    for (int i = 0; i < games; ++i) {
+        typed += "2 5 AHKHQHJH0H 2S3S4S5S6S\n";
+    }
+    return typed;
+}
+
+// Piped input is not flushed line by line: output leaves in buffer-sized blocks.
+TEST(Console, FlushesInBlocksNotLines) {
+    const std::string typed = many_games(1000);
+    poker::testing::memory_source source{typed};
+    counting_sink sink;
+    auto out = std::make_unique<poker::output>();
+    auto in = std::make_unique<poker::input>();
+    poker::open_output(*out, count_writes, &sink);
+    poker::open_input(*in, poker::testing::read_memory, &source, out.get());
+    poker::main_loop(*in, *out);
+    const std::size_t written =
+        1000 * (menu.size() + royal_a.size() + through.size()) + last_menu.size();
+    // Full buffers, plus one before the first read, one at end of input and the last.
+    EXPECT_LE(sink.calls, written / poker::io_buffer_size + 3);
+}
+
+// Once nothing can be written, the program stops reading more games.
+TEST(Console, StopsReadingWhenOutputFails) {
+    const std::string typed = many_games(100000);
+    poker::testing::memory_source source{typed, 4096};
+    counting_sink sink{0, true};
+    auto out = std::make_unique<poker::output>();
+    auto in = std::make_unique<poker::input>();
+    poker::open_output(*out, count_writes, &sink);
+    poker::open_input(*in, poker::testing::read_memory, &source, out.get());
+    poker::main_loop(*in, *out);
+    EXPECT_TRUE(out->failed);
+    EXPECT_EQ(out->error, ENOSPC);
+    EXPECT_FALSE(in->failed);
+    EXPECT_LE(source.reads, 200u) << "input was read on after the output failed";
+}
+
+std::ptrdiff_t fail_after_first_read(void* context, char* buffer, std::size_t capacity) {
+    auto& source = *static_cast<poker::testing::memory_source*>(context);
+    if (source.reads > 0) {
+        errno = EIO;
+        return -1;
+    }
+    return poker::testing::read_memory(context, buffer, capacity);
+}
+
+// A read error is not end of input: it is reported, and a token cut short by
+// it is not played.
+TEST(Console, ReadErrorEndsWithoutPlayingCutToken) {
+    poker::testing::memory_source source{"2 5 AHKHQHJH0H 2S3S4"};
+    std::string written;
+    auto out = std::make_unique<poker::output>();
+    auto in = std::make_unique<poker::input>();
+    poker::open_output(*out, poker::testing::append_to_string, &written);
+    poker::open_input(*in, fail_after_first_read, &source, out.get());
+    poker::main_loop(*in, *out);
+    EXPECT_TRUE(in->failed);
+    EXPECT_EQ(in->error, EIO);
+    EXPECT_EQ(written, last_menu);
+}
+
+} // namespace
