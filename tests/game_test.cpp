@@ -5,6 +5,7 @@
 
 #include "case_name.h"
 #include "console/game.h"
+#include "encoding.h"
 #include "memory_io.h"
 
 namespace {

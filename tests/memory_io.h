@@ -1,5 +1,5 @@
-// Console I/O records bound to memory, and texts in the build's encoding, so
-// that tests can drive the console and compare what it wrote byte for byte.
+// Console I/O records bound to memory, so that tests and the fuzzer can drive
+// the console and compare what it wrote byte for byte.
 #pragma once
 
 #include <cstddef>
@@ -26,11 +26,5 @@ bool append_to_string(void* context, const char* data, std::size_t size);
 // flushed at the end.
 std::string with_console(std::string_view text, std::size_t chunk,
                          const std::function<void(input&, output&)>& body);
-
-// The UTF-8 text as the program writes it: itself, or CP949 in a CP949 build.
-std::string encoded(std::string_view utf8);
-
-// Converts with iconv; fails the current test when the text does not convert.
-std::string convert(std::string_view text, const char* from, const char* to);
 
 } // namespace poker::testing

@@ -8,6 +8,7 @@
 
 #include "case_name.h"
 #include "console/loop.h"
+#include "encoding.h"
 #include "memory_io.h"
 
 namespace {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "console/texts.h"
+#include "encoding.h"
 #include "memory_io.h"
 
 namespace {

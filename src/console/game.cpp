@@ -46,19 +46,11 @@ void score_hand(hand& h) {
 void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner) {
     score_hand(a);
     score_hand(b);
-    if (a.score > b.score) {
-        winner = 1;
-        final_print(out, winner, a.score);
-    } else if (b.score > a.score) {
-        winner = 2;
-        final_print(out, winner, b.score);
-    } else if (a.high > b.high) {
-        winner = 1;
-        final_print(out, winner, a.score);
-    } else {
-        winner = 2;
-        final_print(out, winner, b.score);
-    }
+    // The higher score wins; on equal scores the higher tie value, and
+    // since every hand has the same tie value, equal scores go to B.
+    const bool a_wins = a.score > b.score || (a.score == b.score && a.high > b.high);
+    winner = a_wins ? 1 : 2;
+    final_print(out, winner, a_wins ? a.score : b.score);
     write_line(out, texts.calculated);
 }
 

@@ -20,7 +20,7 @@ using read_function = std::ptrdiff_t (*)(void* context, char* buffer, std::size_
 // Writes all `size` bytes. Returns false on failure with errno set.
 using write_function = bool (*)(void* context, const char* data, std::size_t size);
 
-inline constexpr std::size_t io_buffer_size = 64 * 1024;
+inline constexpr std::size_t io_buffer_size = std::size_t{64} * 1024;
 
 struct output {
     write_function sink;         // where flushed bytes go

@@ -9,6 +9,9 @@
 #include "console/io.h"
 #include "console/loop.h"
 #include "console/standard_io.h"
+#ifdef _WIN32
+#include "console/windows_console.h"
+#endif
 
 namespace {
 
@@ -20,6 +23,12 @@ poker::input in;
 
 int main() {
     poker::open_output(out, poker::write_standard_output, nullptr);
+#ifdef _WIN32
+    static poker::windows_console console;
+    if (poker::open_windows_console(console)) {
+        poker::open_output(out, poker::write_windows_console, &console);
+    }
+#endif
     poker::open_input(in, poker::read_standard_input, nullptr, &out);
     poker::main_loop(in, out);
     if (out.failed) {

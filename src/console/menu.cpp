@@ -7,8 +7,7 @@ namespace poker {
 
 namespace {
 
-constexpr std::string_view rule =
-    "--------------------------------------------------------------";
+constexpr std::string_view rule = "--------------------------------------------------------------";
 static_assert(rule.size() == 62);
 
 // The game number is read as a whole token. A number is taken, whatever its

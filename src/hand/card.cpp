@@ -1,14 +1,17 @@
 // Preparing a hand for scoring: card text to rank values and suits, sorted.
 #include "hand/hand.h"
 
+#include <cstddef>
+
 namespace poker {
 
 void split(hand& h) {
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < 5; ++i) {
         // The rank character is read as a signed 8-bit number, whatever the
         // signedness of plain char, so bytes 128 to 255 give the same negative
         // values on every platform.
-        h.rank[i] = static_cast<std::int32_t>(static_cast<std::int8_t>(h.card[2 * i]));
+        const auto code = static_cast<std::int8_t>(h.card[2 * i]);
+        h.rank[i] = code; // NOLINT(bugprone-signed-char-misuse): the signed value is meant
         h.shape[i] = h.card[2 * i + 1];
     }
 }

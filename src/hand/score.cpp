@@ -6,13 +6,11 @@ namespace poker {
 std::int32_t straight_check(const std::int32_t rank[5]) {
     std::int32_t run = 1;
     for (int i = 0; i < 4; ++i) {
-        if (rank[i] + 1 == rank[i + 1]) {
-            ++run;
-        } else if (rank[i + 1] == 14 && rank[i] == 5) {
-            ++run; // the ace closes a run that has reached the five: A-2-3-4-5
-        } else {
+        // A five directly followed by an ace is a link too: A-2-3-4-5.
+        if (rank[i] + 1 != rank[i + 1] && !(rank[i] == 5 && rank[i + 1] == 14)) {
             break;
         }
+        ++run;
     }
     return run;
 }
