@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "console/loop.h"
+
 namespace poker::testing {
 
 std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity) {
@@ -23,14 +25,25 @@ std::string with_console(std::string_view text, std::size_t chunk,
                          const std::function<void(input&, output&)>& body) {
     memory_source source{text, chunk};
     std::string written;
-    // The records hold their buffers: too large for a test's stack.
-    auto out = std::make_unique<output>();
-    auto in = std::make_unique<input>();
-    open_output(*out, append_to_string, &written);
-    open_input(*in, read_memory, &source, out.get());
-    body(*in, *out);
-    flush(*out);
+    const console_records records = open_console(read_memory, &source, append_to_string, &written);
+    body(*records.in, *records.out);
+    flush(*records.out);
     return written;
+}
+
+console_records open_console(read_function source, void* source_context, write_function sink,
+                             void* sink_context) {
+    console_records records{std::make_unique<output>(), std::make_unique<input>()};
+    open_output(*records.out, sink, sink_context);
+    open_input(*records.in, source, source_context, records.out.get());
+    return records;
+}
+
+console_records run_main_loop(read_function source, void* source_context, write_function sink,
+                              void* sink_context) {
+    console_records records = open_console(source, source_context, sink, sink_context);
+    main_loop(*records.in, *records.out);
+    return records;
 }
 
 } // namespace poker::testing

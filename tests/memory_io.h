@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,19 @@ struct memory_source {
 
 std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity);
 bool append_to_string(void* context, const char* data, std::size_t size);
+
+// The console's two records, on the heap (their buffers are too large for a
+// test's stack), the output tied to the input.
+struct console_records {
+    std::unique_ptr<output> out;
+    std::unique_ptr<input> in;
+};
+console_records open_console(read_function source, void* source_context, write_function sink,
+                             void* sink_context);
+
+// Runs the main loop on records bound to the given source and sink.
+console_records run_main_loop(read_function source, void* source_context, write_function sink,
+                              void* sink_context);
 
 // Runs `body` on records bound to `text` and returns everything written,
 // flushed at the end.

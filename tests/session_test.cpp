@@ -116,11 +116,8 @@ std::ptrdiff_t read_and_record(void* context, char* buffer, std::size_t capacity
 // program has to say so far already written, the prompt included.
 TEST(Console, WritesEverythingBeforeWaitingForInput) {
     screen_at_reads s{{"2 5 AHKHQHJH0H 2S3S4S5S6S\n", 1}, {}, {}};
-    auto out = std::make_unique<poker::output>();
-    auto in = std::make_unique<poker::input>();
-    poker::open_output(*out, poker::testing::append_to_string, &s.written);
-    poker::open_input(*in, read_and_record, &s, out.get());
-    poker::main_loop(*in, *out);
+    poker::testing::run_main_loop(read_and_record, &s, poker::testing::append_to_string,
+                                  &s.written);
     ASSERT_GE(s.at_read.size(), 2u);
     EXPECT_EQ(s.at_read.front(), menu);
     EXPECT_EQ(s.at_read.back(), menu + royal_a + through + menu);
@@ -152,11 +149,7 @@ TEST(Console, FlushesInBlocksNotLines) {
     const std::string typed = many_games(1000);
     poker::testing::memory_source source{typed};
     counting_sink sink;
-    auto out = std::make_unique<poker::output>();
-    auto in = std::make_unique<poker::input>();
-    poker::open_output(*out, count_writes, &sink);
-    poker::open_input(*in, poker::testing::read_memory, &source, out.get());
-    poker::main_loop(*in, *out);
+    poker::testing::run_main_loop(poker::testing::read_memory, &source, count_writes, &sink);
     const std::size_t written =
         1000 * (menu.size() + royal_a.size() + through.size()) + last_menu.size();
     // Full buffers, plus one before the first read, one at end of input and the last.
@@ -168,14 +161,11 @@ TEST(Console, StopsReadingWhenOutputFails) {
     const std::string typed = many_games(100000);
     poker::testing::memory_source source{typed, 4096};
     counting_sink sink{0, true};
-    auto out = std::make_unique<poker::output>();
-    auto in = std::make_unique<poker::input>();
-    poker::open_output(*out, count_writes, &sink);
-    poker::open_input(*in, poker::testing::read_memory, &source, out.get());
-    poker::main_loop(*in, *out);
-    EXPECT_TRUE(out->failed);
-    EXPECT_EQ(out->error, ENOSPC);
-    EXPECT_FALSE(in->failed);
+    const auto records =
+        poker::testing::run_main_loop(poker::testing::read_memory, &source, count_writes, &sink);
+    EXPECT_TRUE(records.out->failed);
+    EXPECT_EQ(records.out->error, ENOSPC);
+    EXPECT_FALSE(records.in->failed);
     EXPECT_LE(source.reads, 200u) << "input was read on after the output failed";
 }
 
@@ -193,13 +183,10 @@ std::ptrdiff_t fail_after_first_read(void* context, char* buffer, std::size_t ca
 TEST(Console, ReadErrorEndsWithoutPlayingCutToken) {
     poker::testing::memory_source source{"2 5 AHKHQHJH0H 2S3S4"};
     std::string written;
-    auto out = std::make_unique<poker::output>();
-    auto in = std::make_unique<poker::input>();
-    poker::open_output(*out, poker::testing::append_to_string, &written);
-    poker::open_input(*in, fail_after_first_read, &source, out.get());
-    poker::main_loop(*in, *out);
-    EXPECT_TRUE(in->failed);
-    EXPECT_EQ(in->error, EIO);
+    const auto records = poker::testing::run_main_loop(fail_after_first_read, &source,
+                                                       poker::testing::append_to_string, &written);
+    EXPECT_TRUE(records.in->failed);
+    EXPECT_EQ(records.in->error, EIO);
     EXPECT_EQ(written, last_menu);
 }
 
