@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
+#include "console/game.h"
 #include "console/texts.h"
-#include "hand/hand.h"
 
 namespace {
 
@@ -24,25 +24,8 @@ void show_menu() {
 int score(const std::string& token, poker::hand& h) {
     token.copy(h.card, 10);
     h.card[10] = '\0';
-    poker::split(h);
-    poker::mapping(h);
-    poker::sort(h.shape, h.rank);
-    h.straight = poker::straight_check(h.rank);
-    h.flush = poker::flush_check(h.shape);
-    h.score = poker::calculation(h.flush, h.straight, h);
-    h.high = poker::high_shape(h.shape);
+    poker::score_hand(h);
     return h.score;
-}
-
-void print_result(int winner, int score) {
-    int row = poker::result_bands - 1;
-    for (int band = 0; band < poker::result_bands - 1; ++band) {
-        if (score >= 1000 - 100 * band && score <= 1099 - 100 * band) {
-            row = band;
-            break;
-        }
-    }
-    std::cout << poker::texts.results[winner == 1 ? 0 : 1][row];
 }
 
 } // namespace
@@ -69,9 +52,9 @@ int main() {
             const int score_a = score(first, a);
             const int score_b = score(second, b);
             if (score_a > score_b) {
-                print_result(1, score_a);
+                std::cout << poker::result_text(1, score_a);
             } else {
-                print_result(2, score_b);
+                std::cout << poker::result_text(2, score_b);
             }
             std::cout << poker::texts.calculated << std::endl;
         }

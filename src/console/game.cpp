@@ -54,18 +54,20 @@ void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner) {
     write_line(out, texts.calculated);
 }
 
-void final_print(output& out, std::int32_t winner, std::int32_t score) {
+std::string_view result_text(std::int32_t winner, std::int32_t score) {
     const auto& column = texts.results[winner == 1 ? 0 : 1];
     // Bands of 100 from 1000 down to 200; any other score is a high card.
-    int row = result_bands - 1;
     for (int band = 0; band < result_bands - 1; ++band) {
         const std::int32_t base = 1000 - 100 * band;
         if (base <= score && score <= base + 99) {
-            row = band;
-            break;
+            return column[band];
         }
     }
-    write(out, column[row]);
+    return column[result_bands - 1];
+}
+
+void final_print(output& out, std::int32_t winner, std::int32_t score) {
+    write(out, result_text(winner, score));
 }
 
 void settle_game(output& out, hands_read read, hand& a, hand& b, std::int32_t& winner) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "console/io.h"
 #include "hand/hand.h"
@@ -25,8 +26,11 @@ void score_hand(hand& h);
 // to B), and writes the result text and the calculated trace line.
 void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner);
 
-// Writes the result text for a winner code and the winner's score, without a
-// line end: the column by winner (1 or any other), the row by score band.
+// The result text for a winner code and the winner's score: the column by
+// winner (1 or any other), the row by score band.
+std::string_view result_text(std::int32_t winner, std::int32_t score);
+
+// Writes the result text, without a line end.
 void final_print(output& out, std::int32_t winner, std::int32_t score);
 
 // Settles a game that has been read: evaluates it when both tokens are ten

@@ -12,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "console/loop.h"
 #include "console/texts.h"
 #include "memory_io.h"
 
@@ -102,19 +101,14 @@ void require(bool holds, const char* what) {
     }
 }
 
-// The records hold their buffers: keep them off the stack.
-poker::output out;
-poker::input in;
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view typed(reinterpret_cast<const char*>(data), size);
     poker::testing::memory_source source{typed, size % 13 + 1}; // tokens straddle the reads
     std::string written;
-    poker::open_output(out, poker::testing::append_to_string, &written);
-    poker::open_input(in, poker::testing::read_memory, &source, &out);
-    poker::main_loop(in, out);
+    poker::testing::run_main_loop(poker::testing::read_memory, &source,
+                                  poker::testing::append_to_string, &written);
 
     require(!written.empty() && written.back() == '\n', "output empty or without a final line end");
     const expected_counts counts = expect(tokens_of(typed));
