@@ -15,7 +15,11 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC" OR CMAKE_CXX_COMPILER_FRONTEND_VARIANT 
     add_compile_options(/J)
   endif()
   if(POKER_SANITIZE)
-    add_compile_options(/fsanitize=address) # MSVC has no UBSan
+    # MSVC has no UBSan; its AddressSanitizer refuses the run-time checks
+    # of Debug builds and incremental linking.
+    add_compile_options(/fsanitize=address)
+    add_link_options(/INCREMENTAL:NO)
+    string(REPLACE "/RTC1" "" CMAKE_CXX_FLAGS_DEBUG "${CMAKE_CXX_FLAGS_DEBUG}")
   endif()
   if(POKER_FUZZ)
     message(FATAL_ERROR "POKER_FUZZ needs the GCC-style clang driver")
