@@ -16,9 +16,9 @@ void show_menu() {
     std::cout << "1.   Print all Game result" << std::endl;
     std::cout << "2.   Print Game(number)" << std::endl;
     std::cout << "3.   Delete Game(number)" << std::endl;
-    std::cout << "4.   Exit" << poker::texts.request << std::endl;
+    std::cout << "4.   Exit" << poker::build_texts.request << std::endl;
     std::cout << rule << std::endl;
-    std::cout << poker::texts.prompt;
+    std::cout << poker::build_texts.prompt;
 }
 
 int score(const std::string& token, poker::hand& h) {
@@ -52,13 +52,13 @@ int main() {
             const int score_a = score(first, a);
             const int score_b = score(second, b);
             if (score_a > score_b) {
-                std::cout << poker::result_text(1, score_a);
+                std::cout << poker::result_text(poker::build_texts, 1, score_a);
             } else {
-                std::cout << poker::result_text(2, score_b);
+                std::cout << poker::result_text(poker::build_texts, 2, score_b);
             }
-            std::cout << poker::texts.calculated << std::endl;
+            std::cout << poker::build_texts.calculated << std::endl;
         }
-        std::cout << poker::texts.came_through << std::endl;
+        std::cout << poker::build_texts.came_through << std::endl;
     }
     std::cout << std::endl;
     return 0;

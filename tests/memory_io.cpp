@@ -32,10 +32,12 @@ std::string with_console(std::string_view text, std::size_t chunk,
 }
 
 console_records open_console(read_function source, void* source_context, write_function sink,
-                             void* sink_context) {
-    console_records records{std::make_unique<output>(), std::make_unique<input>()};
-    open_output(*records.out, sink, sink_context);
-    open_input(*records.in, source, source_context, records.out.get());
+                             void* sink_context, const text_table& texts) {
+    console_records records{std::make_unique<output>(), std::make_unique<input_decoder>(),
+                            std::make_unique<input>()};
+    open_output(*records.out, sink, sink_context, texts);
+    open_input_decoder(*records.decoder, source, source_context, texts.encoding, false);
+    open_input(*records.in, read_decoded, records.decoder.get(), records.out.get());
     return records;
 }
 

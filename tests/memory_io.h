@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "console/input_decoder.h"
 #include "console/io.h"
+#include "console/texts.h"
 
 namespace poker::testing {
 
@@ -23,14 +25,16 @@ struct memory_source {
 std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity);
 bool append_to_string(void* context, const char* data, std::size_t size);
 
-// The console's two records, on the heap (their buffers are too large for a
-// test's stack), the output tied to the input.
+// The console's records as main sets them up, on the heap (their buffers are
+// too large for a test's stack): the input read through a decoder, the
+// output tied to the input.
 struct console_records {
     std::unique_ptr<output> out;
+    std::unique_ptr<input_decoder> decoder;
     std::unique_ptr<input> in;
 };
 console_records open_console(read_function source, void* source_context, write_function sink,
-                             void* sink_context);
+                             void* sink_context, const text_table& texts = build_texts);
 
 // Runs the main loop on records bound to the given source and sink.
 console_records run_main_loop(read_function source, void* source_context, write_function sink,

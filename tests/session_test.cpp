@@ -99,6 +99,45 @@ INSTANTIATE_TEST_SUITE_P(
                      menu + royal_a + through + last_menu}),
     poker::testing::case_name{});
 
+struct ending_case {
+    const char* name;
+    const char* typed;
+    poker::end_of_input where;
+    std::string shown;
+};
+
+class EndOfInput : public ::testing::TestWithParam<ending_case> {};
+
+// The shell's prompt must come on the next line, with no blank line before it.
+TEST_P(EndOfInput, LeavesTheShellOnTheNextLine) {
+    const ending_case& c = GetParam();
+    for (const std::size_t chunk : {std::size_t{1}, poker::io_buffer_size}) {
+        const std::string shown =
+            poker::testing::with_console(c.typed, chunk, [&](poker::input& in, poker::output& out) {
+                poker::main_loop(in, out, c.where);
+            });
+        EXPECT_EQ(shown, c.shown) << "typed \"" << c.typed << "\", chunk " << chunk;
+    }
+}
+
+constexpr auto terminal = poker::end_of_input::at_a_terminal;
+constexpr auto console = poker::end_of_input::at_a_console;
+constexpr auto piped = poker::end_of_input::piped;
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, EndOfInput,
+    ::testing::Values(ending_case{"TerminalRightAfterPrompt", "", terminal, last_menu},
+                      ending_case{"TerminalAfterSelectionAndEnter", "2\n", terminal, menu},
+                      ending_case{"TerminalAfterGameNumberAndEnter", "2\n5\n", terminal, menu},
+                      ending_case{"TerminalAfterTypingWithoutEnter", "2", terminal, last_menu},
+                      ending_case{"TerminalAfterProgramWroteSinceEnter",
+                                  "2 5 AHKHQHJH0H 2S3S4S5S6S\n", terminal,
+                                  menu + royal_a + through + last_menu},
+                      ending_case{"ConsoleAfterEnter", "2 5\r\n", console, menu},
+                      ending_case{"ConsoleRightAfterPrompt", "", console, menu},
+                      ending_case{"PipeAfterLineEnd", "2\n", piped, last_menu}),
+    poker::testing::case_name{});
+
 // What each read found on the screen when it was asked for more input.
 struct screen_at_reads {
     poker::testing::memory_source source;

@@ -1,45 +1,89 @@
 #!/usr/bin/env bash
 # The program in a real terminal, as a person uses it: the menu and prompt
 # are on the screen before anything is typed, a typed game is answered at
-# once, selection 3 takes its entries over several lines, and Ctrl-D ends the
-# program with status 0, leaving the shell on a fresh line.
-# Usage: [EOF_KEYS='C-z Enter'] terminal_check.sh path/to/poker [runner, e.g. wine]
-# EOF_KEYS are the tmux keys that end input: Ctrl-D by default, Ctrl-Z and
-# Enter for a Windows console, or "none" to leave the end unchecked (wine's
-# console takes no Ctrl-Z from a terminal).
+# once, selection 3 takes its entries over several lines, and ending the
+# input ends the program with status 0 and leaves the shell's next text on
+# the next line, with no blank line before it.
+# Usage: terminal_check.sh [--windows] path/to/poker [runner, e.g. wine]
+#   --windows  a Windows console: input ends with Ctrl-Z and Enter, which the
+#              terminal must not take as its suspend key; otherwise Ctrl-D,
+#              also after a selection and after a game number.
 set -eu
+end_keys=(C-d)
+windows=0
+if [ "$1" = --windows ]; then
+    windows=1
+    end_keys=(C-z Enter)
+    shift
+fi
 poker=$1
 shift
 export LANG=C.UTF-8
 socket="poker-check-$$"
 t() { tmux -L "$socket" "$@"; }
 trap 't kill-server 2>/dev/null || true' EXIT
+checks=0
+session=0 # each start gets a session of its own, in one server
+screen() { t capture-pane -p -t "s$session"; }
+keys() { t send-keys -t "s$session" "$@"; }
 
-# Waits up to 10 s until the screen holds `count` lines matching the pattern.
+fail() {
+    echo "FAIL: $1; the screen:"
+    screen
+    exit 1
+}
+
+# Waits up to 20 s until the screen holds `count` lines matching the pattern.
 wait_for() { # pattern [count]
     local pattern=$1 count=${2:-1}
-    for _ in $(seq 200); do
-        if [ "$(t capture-pane -p | grep -c -- "$pattern")" -ge "$count" ]; then
+    for _ in $(seq 400); do
+        if [ "$(screen | grep -c -- "$pattern")" -ge "$count" ]; then
             return 0
         fi
         sleep 0.05
     done
-    echo "FAIL: the screen does not show $count x '$pattern':"
-    t capture-pane -p
-    exit 1
+    fail "the screen does not show $count x '$pattern'"
 }
 
-t -u new-session -d -x 100 -y 60 "$* $poker; echo \"[exit \$?]\"; sleep 60"
-wait_for '^입력:$'
-t send-keys "2 5" Enter "AHKHQHJH0H 2S3S4S5S6S" Enter
+# A fresh terminal running the program, then the shell's next text.
+start() {
+    session=$((session + 1))
+    t -u new-session -d -s "s$session" -x 100 -y 60 \
+        "stty susp undef; $* $poker; echo \"[exit \$?]\"; sleep 60"
+    wait_for '^입력:$'
+}
+
+# Ends the input, then expects status 0 and `above` as the line just above
+# the shell's next text.
+end_input() { # above (a grep pattern)
+    keys "${end_keys[@]}"
+    wait_for '^\[exit 0\]$'
+    if ! screen | grep -B1 -- '^\[exit 0\]$' | head -1 | grep -q -- "$1"; then
+        fail "the line above the shell's next text is not '$1'"
+    fi
+    checks=$((checks + 1))
+}
+
+start "$@"
+keys "2 5" Enter "AHKHQHJH0H 2S3S4S5S6S" Enter
 wait_for '^로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰 *$'
 wait_for '^입력:' 2
-t send-keys "3" Enter "1" Enter "AHKHQHJH0H" Enter "2S3S4S5S6S" Enter
+keys "3" Enter "1" Enter "AHKHQHJH0H" Enter "2S3S4S5S6S" Enter
 wait_for '^넘어 왔으' 2
 wait_for '^입력:' 3
-if [ "${EOF_KEYS:-}" != none ]; then
-    # shellcheck disable=SC2086 # one key name a word
-    t send-keys ${EOF_KEYS:-C-d}
-    wait_for '^\[exit 0\]$'
+if [ $windows = 1 ]; then
+    end_input '^입력:^Z *$' # the console echoes the key; its Enter ended the line
+else
+    end_input '^입력: *$' # right after the prompt, the program ends the line
 fi
-echo "1 passed, 0 failed"
+
+if [ $windows = 0 ]; then
+    # After the user's own Enter, the terminal's echo already ended the line.
+    start "$@"
+    keys "2" Enter
+    end_input '^입력:2 *$'
+    start "$@"
+    keys "2" Enter "5" Enter
+    end_input '^5 *$'
+fi
+echo "$checks passed, 0 failed"

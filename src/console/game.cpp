@@ -1,8 +1,6 @@
 // One game: reading the two hands, scoring both, naming the winner.
 #include "console/game.h"
 
-#include "console/texts.h"
-
 namespace poker {
 
 namespace {
@@ -51,10 +49,10 @@ void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner) {
     const bool a_wins = a.score > b.score || (a.score == b.score && a.high > b.high);
     winner = a_wins ? 1 : 2;
     final_print(out, winner, a_wins ? a.score : b.score);
-    write_line(out, texts.calculated);
+    write_line(out, out.texts->calculated);
 }
 
-std::string_view result_text(std::int32_t winner, std::int32_t score) {
+std::string_view result_text(const text_table& texts, std::int32_t winner, std::int32_t score) {
     const auto& column = texts.results[winner == 1 ? 0 : 1];
     // Bands of 100 from 1000 down to 200; any other score is a high card.
     for (int band = 0; band < result_bands - 1; ++band) {
@@ -67,14 +65,14 @@ std::string_view result_text(std::int32_t winner, std::int32_t score) {
 }
 
 void final_print(output& out, std::int32_t winner, std::int32_t score) {
-    write(out, result_text(winner, score));
+    write(out, result_text(*out.texts, winner, score));
 }
 
 void settle_game(output& out, hands_read read, hand& a, hand& b, std::int32_t& winner) {
     if (read == hands_read::ten_bytes) {
         evaluate_game(out, a, b, winner);
     } else {
-        write_line(out, texts.length_error);
+        write_line(out, out.texts->length_error);
     }
 }
 

@@ -28,9 +28,9 @@ void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner);
 
 // The result text for a winner code and the winner's score: the column by
 // winner (1 or any other), the row by score band.
-std::string_view result_text(std::int32_t winner, std::int32_t score);
+std::string_view result_text(const text_table& texts, std::int32_t winner, std::int32_t score);
 
-// Writes the result text, without a line end.
+// Writes the result text in the output's texts, without a line end.
 void final_print(output& out, std::int32_t winner, std::int32_t score);
 
 // Settles a game that has been read: evaluates it when both tokens are ten

@@ -5,9 +5,11 @@
 
 namespace poker {
 
-void open_output(output& out, write_function sink, void* context) {
+void open_output(output& out, write_function sink, void* context, const text_table& texts) {
     out.sink = sink;
     out.context = context;
+    out.texts = &texts;
+    out.flushed = 0;
     out.used = 0;
     out.line_open = false;
     out.failed = false;
@@ -23,13 +25,19 @@ void open_input(input& in, read_function source, void* context, output* tied) {
     in.ended = false;
     in.failed = false;
     in.error = 0;
+    in.read_line_end = false;
+    in.written_at_read = 0;
     in.has_pending = false;
 }
 
 bool flush(output& out) {
-    if (!out.failed && out.used > 0 && !out.sink(out.context, out.buffer, out.used)) {
-        out.failed = true;
-        out.error = errno;
+    if (!out.failed && out.used > 0) {
+        if (out.sink(out.context, out.buffer, out.used)) {
+            out.flushed += out.used;
+        } else {
+            out.failed = true;
+            out.error = errno;
+        }
     }
     out.used = 0; // after a failure nothing more can reach the reader: drop it
     return !out.failed;
@@ -72,6 +80,10 @@ bool fill(input& in) {
     }
     in.next = 0;
     in.end = static_cast<std::size_t>(got);
+    // For the end of input at a terminal: whether the user's own Enter was
+    // the last thing on the screen (see main_loop).
+    in.read_line_end = in.buffer[in.end - 1] == '\n';
+    in.written_at_read = in.tied != nullptr ? written(*in.tied) : 0;
     return true;
 }
 

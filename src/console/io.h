@@ -11,6 +11,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "console/text_table.h"
+
 namespace poker {
 
 // Moves up to `capacity` bytes into `buffer`. Returns how many, 0 at end of
@@ -25,6 +27,8 @@ inline constexpr std::size_t io_buffer_size = std::size_t{64} * 1024;
 struct output {
     write_function sink;         // where flushed bytes go
     void* context;               // handed to sink
+    const text_table* texts;     // the texts, in the encoding this output wants
+    std::uint64_t flushed;       // bytes handed to sink so far
     std::size_t used;            // bytes waiting in buffer
     bool line_open;              // the last byte written was not a line end
     bool failed;                 // a flush failed: everything after it is dropped
@@ -44,25 +48,32 @@ struct token {
 };
 
 struct input {
-    read_function source;        // where bytes come from
-    void* context;               // handed to source
-    output* tied;                // flushed before every read that may wait
-    std::size_t next;            // first unread byte in buffer
-    std::size_t end;             // one past the last byte in buffer
-    bool ended;                  // source reported end of input (or input/output broke)
-    bool failed;                 // source failed: ended is set too
-    int error;                   // errno of that failure
-    bool has_pending;            // pending was looked at and put back
-    token pending;               // the token the next read_token returns
-    char buffer[io_buffer_size]; // bytes read ahead from source
+    read_function source;          // where bytes come from
+    void* context;                 // handed to source
+    output* tied;                  // flushed before every read that may wait
+    std::size_t next;              // first unread byte in buffer
+    std::size_t end;               // one past the last byte in buffer
+    bool ended;                    // source reported end of input (or input/output broke)
+    bool failed;                   // source failed: ended is set too
+    int error;                     // errno of that failure
+    bool read_line_end;            // the last read that returned bytes ended with a line feed
+    std::uint64_t written_at_read; // how much the tied output had written at that read
+    bool has_pending;              // pending was looked at and put back
+    token pending;                 // the token the next read_token returns
+    char buffer[io_buffer_size];   // bytes read ahead from source
 };
 
-// Records ready for use; outputs are tied to nothing and flush nowhere yet.
-void open_output(output& out, write_function sink, void* context);
+// Records ready for use.
+void open_output(output& out, write_function sink, void* context, const text_table& texts);
 void open_input(input& in, read_function source, void* context, output* tied);
 
 // Hands the buffered bytes to the sink. Returns false once the output has failed.
 bool flush(output& out);
+
+// Everything written so far, flushed or not.
+inline std::uint64_t written(const output& out) {
+    return out.flushed + out.used;
+}
 
 // Fetches more bytes when the buffer is used up, flushing the tied output first
 // so that whatever was written is on the screen before the read waits.

@@ -3,11 +3,31 @@
 
 #include "console/game.h"
 #include "console/menu.h"
-#include "console/texts.h"
 
 namespace poker {
 
-void main_loop(input& in, output& out) {
+namespace {
+
+// Whether the line that the program left open (the prompt, and whatever the
+// user typed behind it) needs a line end before the shell's prompt.
+bool line_needs_end(const input& in, const output& out, end_of_input where) {
+    switch (where) {
+    case end_of_input::at_a_console:
+        return false;
+    case end_of_input::at_a_terminal:
+        // Ctrl-D after the user's Enter: the echo gave a fresh line, unless
+        // the program has written since. Lines pasted in one go can end one
+        // line off; the terminal does not tell.
+        return out.line_open && !(in.read_line_end && in.written_at_read == written(out));
+    case end_of_input::piped:
+        break;
+    }
+    return out.line_open;
+}
+
+} // namespace
+
+void main_loop(input& in, output& out, end_of_input where) {
     // The two hands live for the whole run; every game overwrites them.
     hand a{};
     hand b{};
@@ -25,10 +45,10 @@ void main_loop(input& in, output& out) {
         if (selection != 3) { // 3 deletes a game: there is nothing to show
             settle_game(out, read, a, b, winner);
         }
-        write_line(out, texts.came_through);
+        write_line(out, out.texts->came_through);
     }
     // Input ended: leave the shell's prompt on a fresh line.
-    if (out.line_open) {
+    if (line_needs_end(in, out, where)) {
         write(out, "\n");
     }
     flush(out);

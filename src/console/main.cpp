@@ -2,37 +2,38 @@
 //
 // Everything comes from standard input and goes to standard output. The
 // program runs until input ends; it then exits with status 0, or with 1 and
-// a line on standard error when reading or writing failed.
+// a line on standard error when reading or writing failed. When the reader
+// of the output has gone, it ends with 1 and says nothing, as a closed pipe
+// ends any console program.
 #include <cstdio>
 #include <cstring>
 
+#include "console/input_decoder.h"
 #include "console/io.h"
 #include "console/loop.h"
 #include "console/standard_io.h"
-#ifdef _WIN32
-#include "console/windows_console.h"
-#endif
 
 namespace {
 
 // Static, to keep the records' buffers off the stack.
 poker::output out;
 poker::input in;
+poker::input_decoder decoder;
 
 } // namespace
 
 int main() {
-    poker::open_output(out, poker::write_standard_output, nullptr);
-#ifdef _WIN32
-    static poker::windows_console console;
-    if (poker::open_windows_console(console)) {
-        poker::open_output(out, poker::write_windows_console, &console);
-    }
-#endif
-    poker::open_input(in, poker::read_standard_input, nullptr, &out);
-    poker::main_loop(in, out);
+    poker::standard_streams streams{};
+    poker::open_standard_streams(streams);
+    poker::open_output(out, streams.sink, streams.sink_context, *streams.texts);
+    poker::open_input_decoder(decoder, streams.source, nullptr, streams.texts->encoding,
+                              streams.ctrl_z_ends_input);
+    poker::open_input(in, poker::read_decoded, &decoder, &out);
+    poker::main_loop(in, out, streams.where);
     if (out.failed) {
-        std::fprintf(stderr, "poker: cannot write output: %s\n", std::strerror(out.error));
+        if (!poker::reader_has_gone(out.error)) {
+            std::fprintf(stderr, "poker: cannot write output: %s\n", std::strerror(out.error));
+        }
         return 1;
     }
     if (in.failed) {

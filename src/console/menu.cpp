@@ -1,8 +1,6 @@
 // The menu: shows the four items, reads a selection and a game number.
 #include "console/menu.h"
 
-#include "console/texts.h"
-
 namespace poker {
 
 namespace {
@@ -34,9 +32,9 @@ void write_menu(output& out) {
     write_line(out, "2.   Print Game(number)");
     write_line(out, "3.   Delete Game(number)");
     write(out, "4.   Exit");
-    write_line(out, texts.request);
+    write_line(out, out.texts->request);
     write_line(out, rule);
-    write(out, texts.prompt);
+    write(out, out.texts->prompt);
 }
 
 bool choice(input& in, output& out, std::int32_t& selection, std::int32_t& game_number) {
@@ -57,7 +55,7 @@ bool choice(input& in, output& out, std::int32_t& selection, std::int32_t& game_
                 return true;
             }
         }
-        write_line(out, texts.again);
+        write_line(out, out.texts->again);
     }
 }
 

@@ -1,14 +1,33 @@
-// Binding the console's I/O records to the process's standard input and output.
+// The process's standard input and output, as the console loop takes them.
+//
+// What the platform says about the two streams is settled once, at start:
+// which functions move the bytes, the encoding the output wants its texts in
+// (and so the encoding that UTF-16 input is decoded into), whether a Ctrl-Z
+// ends the input, and how the screen stands when input ends. Each platform
+// has its own file: standard_io_posix.cpp and standard_io_windows.cpp.
 #pragma once
 
 #include <cstddef>
 
+#include "console/io.h"
+#include "console/loop.h"
+
 namespace poker {
 
-// A read_function over standard input; context is unused.
-std::ptrdiff_t read_standard_input(void* context, char* buffer, std::size_t capacity);
+struct standard_streams {
+    read_function source;    // standard input, byte for byte
+    write_function sink;     // standard output
+    void* sink_context;      // handed to sink
+    const text_table* texts; // the texts, in the encoding the output wants
+    bool ctrl_z_ends_input;  // the platform's rule: a Ctrl-Z ends the input
+    end_of_input where;      // what standard input and output are
+};
 
-// A write_function over standard output; context is unused.
-bool write_standard_output(void* context, const char* data, std::size_t size);
+// Fills in `streams` for this process; called once, before any I/O.
+void open_standard_streams(standard_streams& streams);
+
+// Whether a write that failed with this errno failed because the reader has
+// gone (a pipe closed early), which ends the program quietly.
+bool reader_has_gone(int error);
 
 } // namespace poker

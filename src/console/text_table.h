@@ -5,10 +5,17 @@
 
 namespace poker {
 
+// The encodings the texts exist in.
+enum class text_encoding {
+    utf8,  // terminals that expect UTF-8, and Windows consoles set to code page 65001
+    cp949, // a Korean Windows console's code page 949
+};
+
 // Results, by band of the winner's score, tested from the top down.
 inline constexpr int result_bands = 10;
 
 struct text_table {
+    text_encoding encoding; // what every text below is in
     // [0]: winner A; [1]: any other winner code. Rows: royal straight flush,
     // straight flush, four of a kind, full house, flush, straight, three of
     // a kind, two pair, one pair, high card.

@@ -10,6 +10,7 @@
 namespace poker {
 
 inline constexpr text_table cp949_texts = {
+    .encoding = text_encoding::cp949,
     .results =
         {
             {

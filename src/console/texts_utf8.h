@@ -6,6 +6,7 @@
 namespace poker {
 
 inline constexpr text_table utf8_texts = {
+    .encoding = text_encoding::utf8,
     .results =
         {
             {

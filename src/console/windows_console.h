@@ -9,19 +9,19 @@
 
 #include <cstddef>
 
+#include "console/character_carry.h"
+
 namespace poker {
 
-// A write_function's context for the console: the handle and the bytes of a
-// character that a flush split, kept until the rest of it arrives.
+// A write_function's context for the console.
 struct windows_console {
-    void* handle;        // the console's output handle
-    unsigned code_page;  // the encoding of the program's texts
-    char carry[4];       // the start of a character split by the last write
-    std::size_t carried; // how many bytes of carry are used
+    void* handle;          // the console's output handle
+    character_carry carry; // a character that a flush cut, until the rest arrives
 };
 
-// Fills in `console` and returns true when standard output is a console.
-bool open_windows_console(windows_console& console);
+// Fills in `console` for texts in `encoding` and returns true when standard
+// output is a console.
+bool open_windows_console(windows_console& console, text_encoding encoding);
 
 // A write_function over a windows_console.
 bool write_windows_console(void* context, const char* data, std::size_t size);

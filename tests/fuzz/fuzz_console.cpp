@@ -1,9 +1,11 @@
-// Any bytes as the whole of standard input, through the real main loop in
-// memory. Beyond the sanitizers' checks, what must hold for every input:
-// the output is never empty and ends with a line end, every pass ends with
-// the closing trace, and every pass that read both hands and whose selection
-// is not 3 wrote exactly one result or length-error line. An independent
-// reading of the input's tokens says how many of each to expect.
+// Any bytes as the whole of standard input, through the input decoder and
+// the real main loop in memory. Beyond the sanitizers' checks, what must hold
+// for every input: the decoder passes on what a plain model of it makes of
+// the input, the output is never empty and ends with a line end, every pass
+// ends with the closing trace, and every pass that read both hands and whose
+// selection is not 3 wrote exactly one result or length-error line. An
+// independent reading of the decoded input's tokens says how many of each
+// to expect.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -12,7 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include "console/cp949.h"
 #include "console/texts.h"
+#include "decoding_model.h"
 #include "memory_io.h"
 
 namespace {
@@ -101,21 +105,48 @@ void require(bool holds, const char* what) {
     }
 }
 
+std::string cp949_encoder(char32_t c) {
+    char bytes[2];
+    const std::size_t size = poker::cp949_from_unicode(c, bytes);
+    return size == 0 ? "?" : std::string(bytes, size);
+}
+
+// Everything the decoder passes on, read in pieces of `capacity` bytes.
+std::string decoded(std::string_view typed, std::size_t chunk, std::size_t capacity) {
+    poker::testing::memory_source source{typed, chunk};
+    static poker::input_decoder decoder;
+    poker::open_input_decoder(decoder, poker::testing::read_memory, &source,
+                              poker::build_texts.encoding, false);
+    std::string text;
+    char buffer[64];
+    for (std::ptrdiff_t got; (got = poker::read_decoded(&decoder, buffer, capacity)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return text;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view typed(reinterpret_cast<const char*>(data), size);
+    const std::string text = poker::testing::decoded_model(
+        typed, false,
+        poker::build_texts.encoding == poker::text_encoding::utf8 ? poker::testing::utf8_encoder
+                                                                  : cp949_encoder);
+    require(decoded(typed, size % 7 + 1, size % 64 + 1) == text,
+            "the decoder differs from the model");
+
     poker::testing::memory_source source{typed, size % 13 + 1}; // tokens straddle the reads
     std::string written;
     poker::testing::run_main_loop(poker::testing::read_memory, &source,
                                   poker::testing::append_to_string, &written);
 
     require(!written.empty() && written.back() == '\n', "output empty or without a final line end");
-    const expected_counts counts = expect(tokens_of(typed));
-    require(occurrences(written, poker::texts.came_through) == counts.passes,
+    const expected_counts counts = expect(tokens_of(text));
+    require(occurrences(written, poker::build_texts.came_through) == counts.passes,
             "closing traces differ from the passes that read both hands");
-    require(occurrences(written, poker::texts.calculated) +
-                    occurrences(written, poker::texts.length_error) ==
+    require(occurrences(written, poker::build_texts.calculated) +
+                    occurrences(written, poker::build_texts.length_error) ==
                 counts.settled,
             "results differ from the passes to settle");
     return 0;

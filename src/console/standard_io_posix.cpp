@@ -1,0 +1,60 @@
+// Standard input and output on POSIX systems, at the level of descriptors.
+//
+// The records in io.h do their own buffering, so a second layer of stdio
+// buffering would only copy the bytes again. Reading the descriptor also
+// returns as soon as a typed line is there, where a buffered stdio read of a
+// large block would wait for the block to fill.
+#include <cerrno>
+#include <unistd.h>
+
+#include "console/standard_io.h"
+#include "console/texts.h"
+
+namespace poker {
+
+namespace {
+
+std::ptrdiff_t read_standard_input(void* /*context*/, char* buffer, std::size_t capacity) {
+    for (;;) {
+        const ssize_t got = ::read(0, buffer, capacity);
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+bool write_standard_output(void* /*context*/, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t put = ::write(1, data, size);
+        if (put < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        // A write cut short (the program stopped and continued while the
+        // pipe was full, say) goes on where it stopped.
+        data += put;
+        size -= static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+} // namespace
+
+void open_standard_streams(standard_streams& streams) {
+    streams.source = read_standard_input;
+    streams.sink = write_standard_output;
+    streams.sink_context = nullptr;
+    streams.texts = &build_texts;
+    streams.ctrl_z_ends_input = false; // 0x1A is an ordinary byte here
+    streams.where = isatty(0) && isatty(1) ? end_of_input::at_a_terminal : end_of_input::piped;
+}
+
+bool reader_has_gone(int /*error*/) {
+    // A closed pipe ends the program by SIGPIPE before any write can fail;
+    // where SIGPIPE is ignored, EPIPE is reported like any other failure.
+    return false;
+}
+
+} // namespace poker

@@ -1,0 +1,97 @@
+// Standard input and output on Windows.
+//
+// Standard input is read in binary mode: text mode would stop at a 0x1A byte
+// inside UTF-16 text (44 Hangul syllables hold one) and fold CR LF, which the
+// token reader takes as blanks anyway. The input decoder applies the Ctrl-Z
+// rule that text mode applied. Standard output stays in text mode, so line
+// ends are written as CR LF; when it is a console, the texts go through the
+// console's UTF-16 interface instead (windows_console.h).
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <io.h>
+
+#include <windows.h>
+
+#include "console/standard_io.h"
+#include "console/texts.h"
+#include "console/windows_console.h"
+
+namespace poker {
+
+namespace {
+
+// Larger blocks gain nothing, and _read and _write count in unsigned int.
+constexpr std::size_t max_block = 1 << 20;
+
+unsigned block(std::size_t size) {
+    return static_cast<unsigned>(size < max_block ? size : max_block);
+}
+
+std::ptrdiff_t read_standard_input(void* /*context*/, char* buffer, std::size_t capacity) {
+    for (;;) {
+        const int got = _read(0, buffer, block(capacity));
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+// The Windows errors of a pipe whose reader has gone. errno cannot tell:
+// the C runtime turns them into EINVAL, which other failures share.
+bool pipe_closed(unsigned long error) {
+    return error == ERROR_BROKEN_PIPE || error == ERROR_NO_DATA ||
+           error == ERROR_PIPE_NOT_CONNECTED;
+}
+
+bool write_standard_output(void* /*context*/, const char* data, std::size_t size) {
+    while (size > 0) {
+        _doserrno = 0;
+        const int put = _write(1, data, block(size));
+        if (put < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            if (pipe_closed(_doserrno)) {
+                errno = EPIPE;
+            }
+            return false;
+        }
+        data += put;
+        size -= static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+bool is_console(DWORD which) {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(which), &mode) != 0;
+}
+
+} // namespace
+
+void open_standard_streams(standard_streams& streams) {
+    _setmode(0, _O_BINARY);
+    const bool console_in = is_console(STD_INPUT_HANDLE);
+    const bool console_out = is_console(STD_OUTPUT_HANDLE);
+    // Redirected output from a console set to UTF-8 (chcp 65001) is read
+    // back there as UTF-8, by type, more and PowerShell alike.
+    streams.texts = !console_out && GetConsoleOutputCP() == CP_UTF8 ? &utf8_texts : &build_texts;
+    streams.source = read_standard_input;
+    static windows_console console;
+    if (console_out && open_windows_console(console, streams.texts->encoding)) {
+        streams.sink = write_windows_console;
+        streams.sink_context = &console;
+    } else {
+        streams.sink = write_standard_output;
+        streams.sink_context = nullptr;
+    }
+    streams.ctrl_z_ends_input = true;
+    streams.where = console_in && console_out ? end_of_input::at_a_console : end_of_input::piped;
+}
+
+bool reader_has_gone(int error) {
+    return error == EPIPE;
+}
+
+} // namespace poker

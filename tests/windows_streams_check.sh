@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# poker.exe under wine, where Windows streams differ from a terminal's:
+#   - a reader that closes the pipe early ends the program quietly, status 1;
+#   - output redirected from a console set to UTF-8 (chcp 65001) is UTF-8
+#     with CR LF line ends, and from code page 949 it is CP949.
+# `script` gives wine a console, so that cmd's chcp reaches the program.
+# Usage: windows_streams_check.sh path/to/poker.exe
+set -u
+exe=$1
+sessions=$(dirname "$0")/sessions
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+
+for _ in $(seq 5000); do echo "2 5 AHKHQHJH0H 2S3S4S5S6S"; done >"$work/games.txt"
+wine "$exe" <"$work/games.txt" 2>"$work/err" | head -c 100 >/dev/null
+status=${PIPESTATUS[0]}
+[ "$status" -eq 1 ] || fail "early close: exit status $status, expected 1"
+[ -s "$work/err" ] && fail "early close: standard error says: $(head -1 "$work/err")"
+
+cp "$exe" "$work/poker.exe"
+cp "$sessions/print_game.in" "$work/in.txt"
+for code_page in 65001 949; do
+    (cd "$work" && script -qc "wine cmd /c \"chcp $code_page >nul & poker.exe < in.txt > out.txt\"" \
+        /dev/null </dev/null >/dev/null)
+    if [ $code_page = 65001 ]; then cat "$sessions/print_game.out"; else
+        iconv -f UTF-8 -t CP949 "$sessions/print_game.out"; fi | sed 's/$/\r/' >"$work/want"
+    cmp -s "$work/out.txt" "$work/want" || fail "output redirected at code page $code_page"
+done
+
+echo "$((3 - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
