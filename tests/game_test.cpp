@@ -54,6 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         print_case{"OnePairB", 2, 207, "원페어로 B가 이겼습니다."},
         print_case{"HighCardA", 1, 114, "탑으로 A가 이겼습니다."},
         print_case{"HighCardB", 2, 199, "탑으로 B가 이겼습니다."},
+        print_case{"BelowAllBandsA", 1, 99, "탑으로 A가 이겼습니다."},
+        print_case{"BelowAllBandsB", 2, 0, "탑으로 B가 이겼습니다."},
         print_case{"NegativeScore", 2, -5, "탑으로 B가 이겼습니다."},
         print_case{"WinnerZeroTakesBColumn", 0, 1014, "로얄 스트레이트 플러쉬로 B가 이겼습니다."},
         print_case{"WinnerThreeTakesBColumn", 3, 211, "원페어로 B가 이겼습니다."}),
@@ -146,6 +148,23 @@ TEST(Games, HugeTokenIsReadWholeWithoutOverrun) {
             EXPECT_EQ(a.card[10], '\0');
         });
     EXPECT_EQ(written, "");
+}
+
+// A full read that ends a few bytes into a long token: its length and first
+// ten bytes come from both reads.
+TEST(Games, LongTokenAcrossAFullRead) {
+    std::string typed(poker::io_buffer_size - 3, ' ');
+    typed += "AHKHQHJH0H2S3S4S 2S3S4S5S6S";
+    poker::testing::with_console(typed, poker::io_buffer_size,
+                                 [](poker::input& in, poker::output&) {
+                                     poker::token t{};
+                                     ASSERT_TRUE(poker::read_token(in, t));
+                                     EXPECT_EQ(t.length, 16u);
+                                     EXPECT_EQ(std::string(t.text), "AHKHQHJH0H");
+                                     ASSERT_TRUE(poker::read_token(in, t));
+                                     EXPECT_EQ(std::string(t.text), "2S3S4S5S6S")
+                                         << "the next token starts after the long one";
+                                 });
 }
 
 } // namespace

@@ -121,4 +121,30 @@ INSTANTIATE_TEST_SUITE_P(
                                 "DHSCH"}),
     poker::testing::case_name{});
 
+// The functions that take arrays are handed six elements, the sixth chosen
+// so that reading it would change the result: a loop bound one too far
+// shows here, where inside a hand record the next field would hide it.
+TEST(FiveCards, NoFunctionReadsASixth) {
+    const std::int32_t run[6] = {2, 3, 4, 5, 6, 7};
+    EXPECT_EQ(poker::straight_check(run), 5) << "straight_check";
+
+    const char suits[6] = {'H', 'H', 'H', 'H', 'H', 'H'};
+    EXPECT_EQ(poker::flush_check(suits), 5) << "flush_check";
+
+    const std::int32_t pair[6] = {2, 3, 4, 9, 9, 9};
+    std::int32_t main_group = 1;
+    std::int32_t second_group = 1;
+    std::int32_t top_rank = 0;
+    poker::count(pair, main_group, second_group, top_rank);
+    EXPECT_EQ((std::array{main_group, second_group, top_rank}), (std::array{2, 1, 9})) << "count";
+
+    std::int32_t rank[6] = {6, 5, 4, 3, 2, 1};
+    char shape[6] = {'a', 'b', 'c', 'd', 'e', 'f'};
+    poker::sort(shape, rank);
+    EXPECT_EQ((std::array{rank[0], rank[1], rank[2], rank[3], rank[4], rank[5]}),
+              (std::array{2, 3, 4, 5, 6, 1}))
+        << "sort";
+    EXPECT_EQ(std::string(shape, 6), "edcbaf") << "sort";
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // compared byte for byte with what a person at the console would see.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <string>
@@ -20,13 +21,7 @@ std::string session(std::string_view typed, std::size_t chunk = poker::io_buffer
         typed, chunk, [](poker::input& in, poker::output& out) { poker::main_loop(in, out); });
 }
 
-const std::string menu = encoded("--------------------------------------------------------------\n"
-                                 "1.   Print all Game result\n"
-                                 "2.   Print Game(number)\n"
-                                 "3.   Delete Game(number)\n"
-                                 "4.   Exit(스페이스바로 공백처리 해서 입력해 주세요!)\n"
-                                 "--------------------------------------------------------------\n"
-                                 "입력:");
+const std::string menu = encoded(poker::testing::menu_utf8);
 const std::string again = encoded("다시 입력해주세요 \n");
 const std::string through = encoded("넘어 왔으 \n");
 const std::string royal_a = encoded("로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰 \n");
@@ -71,6 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
         session_case{"WrongLengthAsksForTenCharacters", "2 1 AHKHQHJH0 2S3S4S5S6S",
                      menu + ten_please + through + last_menu},
         session_case{"OutOfRangeReadsGameNumber", "7 9 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"SelectionZeroIsOutOfRange", "0 9 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"SelectionFiveIsOutOfRange", "5 9 2 5 AHKHQHJH0H 2S3S4S5S6S",
                      menu + again + menu + royal_a + through + last_menu},
         session_case{"NonNumberSelectionAnsweredAtOnce", "x 2 5 AHKHQHJH0H 2S3S4S5S6S",
                      menu + again + menu + royal_a + through + last_menu},
@@ -193,6 +192,68 @@ TEST(Console, FlushesInBlocksNotLines) {
         1000 * (menu.size() + royal_a.size() + through.size()) + last_menu.size();
     // Full buffers, plus one before the first read, one at end of input and the last.
     EXPECT_LE(sink.calls, written / poker::io_buffer_size + 3);
+}
+
+// How many played and deleted passes, after the first menu, end with a
+// prompt that starts less than its own length before `boundary`.
+struct pass_counts {
+    std::size_t plays;
+    std::size_t deletes;
+};
+
+pass_counts ending_across(std::size_t boundary, std::size_t first_menu, std::size_t played,
+                          std::size_t deleted, std::size_t prompt) {
+    for (std::size_t plays = 0; plays < 1000; ++plays) {
+        for (std::size_t deletes = 0; deletes < 400; ++deletes) {
+            const std::size_t end = first_menu + plays * played + deletes * deleted;
+            if (end < boundary + prompt && end > boundary) {
+                return {plays, deletes};
+            }
+        }
+    }
+    ADD_FAILURE() << "no pass counts put the last prompt across " << boundary;
+    return {0, 0};
+}
+
+// Output past full buffers, compared byte for byte, in each encoding. The
+// input comes in one read, so after the first menu (written before that
+// read) the output leaves only when the buffer is full; the passes are
+// counted from the encoded lengths so that the last prompt starts a few
+// bytes before such a boundary, and the line end after it comes last.
+TEST(Console, LongSessionAcrossFullBuffers) {
+    for (const poker::text_table* texts : {&poker::utf8_texts, &poker::cp949_texts}) {
+        const auto in_table = [&](std::string_view utf8) {
+            return texts->encoding == poker::text_encoding::utf8
+                       ? std::string(utf8)
+                       : poker::testing::convert(utf8, "UTF-8", "CP949");
+        };
+        const std::string first = in_table(poker::testing::menu_utf8);
+        const std::string played =
+            in_table("로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰 \n넘어 왔으 \n") + first;
+        const std::string deleted = in_table("넘어 왔으 \n") + first;
+        const pass_counts n = ending_across(first.size() + 2 * poker::io_buffer_size, first.size(),
+                                            played.size(), deleted.size(), texts->prompt.size());
+        std::string typed;
+        std::string shown = first;
+        for (std::size_t i = 0; i < n.plays + n.deletes; ++i) {
+            typed += i < n.plays ? "2 5 AHKHQHJH0H 2S3S4S5S6S\n" : "3 1 AHKHQHJH0H 2S3S4S5S6S\n";
+            shown += i < n.plays ? played : deleted;
+        }
+        shown += "\n";
+        ASSERT_LE(typed.size(), poker::io_buffer_size) << "the input must come in one read";
+        poker::testing::memory_source source{typed};
+        std::string written;
+        const auto records =
+            poker::testing::open_console(poker::testing::read_memory, &source,
+                                         poker::testing::append_to_string, &written, *texts);
+        poker::main_loop(*records.in, *records.out);
+        const auto difference =
+            std::mismatch(written.begin(), written.end(), shown.begin(), shown.end());
+        EXPECT_TRUE(written == shown)
+            << n.plays << " games and " << n.deletes << " deletions: " << written.size()
+            << " bytes written, " << shown.size() << " expected, first difference at byte "
+            << difference.first - written.begin();
+    }
 }
 
 // Once nothing can be written, the program stops reading more games.
