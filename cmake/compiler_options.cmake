@@ -47,3 +47,11 @@ elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     add_link_options("$<$<CONFIG:Release>:-Wl,-z,relro,-z,now>")
   endif()
 endif()
+
+# Release builds optimise across files, so that the hand functions are
+# inlined into scoring a game and the token reader into the menu.
+include(CheckIPOSupported)
+check_ipo_supported(RESULT ipo_supported LANGUAGES CXX)
+if(ipo_supported)
+  set(CMAKE_INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
+endif()

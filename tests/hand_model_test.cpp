@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <random>
+#include <string>
 
 #include "console/game.h"
 
@@ -99,10 +101,12 @@ TEST(AllHands, ScoreAndSortedRanksMatchModel) {
             cards[i] = deck[at[i]];
         }
         const int expected = model_score(cards);
-        for (const bool reversed : {false, true}) {
+        // Typed ascending, descending and shuffled.
+        constexpr std::size_t orders[3][5] = {{0, 1, 2, 3, 4}, {4, 3, 2, 1, 0}, {1, 3, 0, 4, 2}};
+        for (const auto& order : orders) {
             poker::hand h{};
             for (std::size_t i = 0; i < 5; ++i) {
-                const card& c = cards[reversed ? 4 - i : i];
+                const card& c = cards[order[i]];
                 h.card[2 * i] = rank_characters[c.rank - 2];
                 h.card[2 * i + 1] = c.suit;
             }
@@ -118,6 +122,99 @@ TEST(AllHands, ScoreAndSortedRanksMatchModel) {
         }
     } while (next_combination(at));
     EXPECT_EQ(hands, 2598960);
+    EXPECT_EQ(mismatches, 0);
+}
+
+// The scoring steps written the plain way, as the rules state them: the
+// model for tokens of any bytes, which the tuned functions must match in
+// every result, the order of suits among equal ranks included.
+struct plain_result {
+    std::array<std::int32_t, 5> rank;
+    std::array<char, 5> shape;
+    std::int32_t straight, flush, score;
+};
+
+plain_result plain_score(const char* card) {
+    plain_result p{};
+    for (std::size_t i = 0; i < 5; ++i) {
+        std::int32_t r = static_cast<std::int8_t>(card[2 * i]);
+        const char* const faces = "0JQKA";
+        if (r >= '2' && r <= '9') {
+            r -= '0';
+        } else if (r != 0 && std::strchr(faces, r) != nullptr) {
+            r = static_cast<std::int32_t>(std::strchr(faces, r) - faces) + 10;
+        }
+        p.rank[i] = r;
+        p.shape[i] = card[2 * i + 1];
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        for (std::size_t j = i + 1; j < 5; ++j) {
+            if (p.rank[i] > p.rank[j]) {
+                std::swap(p.rank[i], p.rank[j]);
+                std::swap(p.shape[i], p.shape[j]);
+            }
+        }
+    }
+    const auto& r = p.rank;
+    p.straight = 1;
+    while (p.straight < 5 && (r[p.straight - 1] + 1 == r[p.straight] ||
+                              (r[p.straight - 1] == 5 && r[p.straight] == 14))) {
+        ++p.straight;
+    }
+    p.flush = 1;
+    while (p.flush < 5 && p.shape[p.flush] == p.shape[0]) {
+        ++p.flush;
+    }
+    if (p.flush == 5 || p.straight == 5) {
+        const int base = p.flush == 5 && p.straight == 5 ? (r[4] == 14 ? 1000 : 900)
+                         : p.flush == 5                  ? 600
+                                                         : 500;
+        p.score = base + r[4];
+        return p;
+    }
+    int matches = 1;
+    std::int32_t top = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (r[i] == r[i + 1]) {
+            ++matches;
+            top = r[i];
+        }
+    }
+    const bool three = (r[0] == r[1] && r[1] == r[2]) || (r[1] == r[2] && r[2] == r[3]) ||
+                       (r[2] == r[3] && r[3] == r[4]);
+    p.score = matches == 4   ? top + (r[1] == r[3] ? 800 : 700)
+              : matches == 3 ? top + (three ? 400 : 300)
+              : matches == 2 ? top + 200
+                             : r[4] + 100;
+    return p;
+}
+
+// Tokens of random bytes, biased towards rank characters and few suits so
+// that every category and every tie of ranks comes up often.
+TEST(OddTokens, MatchThePlainRules) {
+    std::mt19937 random(1949);
+    const std::string common = "234567890JQKA1kz\x80\xff\x0e";
+    long mismatches = 0;
+    for (int n = 0; n < 1'000'000; ++n) {
+        char card[11] = {};
+        for (std::size_t i = 0; i < 10; ++i) {
+            const auto any = static_cast<char>(random() & 0xff);
+            card[i] = random() % 4 != 0 ? any
+                      : i % 2 == 0      ? common[random() % common.size()]
+                                        : "SH"[random() % 2];
+        }
+        poker::hand h{};
+        std::memcpy(h.card, card, 10);
+        poker::score_hand(h);
+        const plain_result p = plain_score(card);
+        const bool same = std::equal(p.rank.begin(), p.rank.end(), h.rank) &&
+                          std::equal(p.shape.begin(), p.shape.end(), h.shape) &&
+                          h.straight == p.straight && h.flush == p.flush && h.score == p.score;
+        if (!same && ++mismatches <= 10) {
+            ADD_FAILURE() << "token " << ::testing::PrintToString(std::string(card, 10))
+                          << ": score " << h.score << ", plain " << p.score;
+        }
+    }
     EXPECT_EQ(mismatches, 0);
 }
 

@@ -2,6 +2,7 @@
 // corners that are part of how this game scores.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -87,6 +88,17 @@ TEST(Split, ReadsCharacterCodesAndMappingConverts) {
     poker::mapping(h);
     EXPECT_EQ((std::array{h.rank[0], h.rank[1], h.rank[2], h.rank[3], h.rank[4]}),
               (std::array<std::int32_t, 5>{14, 13, 12, 11, 10}));
+}
+
+// mapping takes any 32-bit values: only the codes of rank characters change,
+// and a value that is a rank character's code plus a multiple of 256 is not one.
+TEST(Mapping, ValuesBeyondAByteKeepThemselves) {
+    poker::hand h{};
+    const std::array<std::int32_t, 5> values{'K' + 256, 'A' - 256, INT32_MAX, INT32_MIN, 'K'};
+    std::copy(values.begin(), values.end(), h.rank);
+    poker::mapping(h);
+    EXPECT_EQ((std::array{h.rank[0], h.rank[1], h.rank[2], h.rank[3], h.rank[4]}),
+              (std::array<std::int32_t, 5>{'K' + 256, 'A' - 256, INT32_MAX, INT32_MIN, 13}));
 }
 
 struct sort_case {

@@ -25,6 +25,7 @@ TEST(Texts, Cp949TableIsTheUtf8TableConverted) {
     expect_converted(u.prompt, c.prompt);
     expect_converted(u.again, c.again);
     expect_converted(u.came_through, c.came_through);
+    expect_converted(u.menu, c.menu);
 }
 
 } // namespace

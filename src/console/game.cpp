@@ -53,15 +53,12 @@ void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner) {
 }
 
 std::string_view result_text(const text_table& texts, std::int32_t winner, std::int32_t score) {
-    const auto& column = texts.results[winner == 1 ? 0 : 1];
-    // Bands of 100 from 1000 down to 200; any other score is a high card.
-    for (int band = 0; band < result_bands - 1; ++band) {
-        const std::int32_t base = 1000 - 100 * band;
-        if (base <= score && score <= base + 99) {
-            return column[band];
-        }
-    }
-    return column[result_bands - 1];
+    // Bands of 100 from 1000 down to 200, the first that holds: row 0 for
+    // 1000 to 1099 ... row 8 for 200 to 299; any other score is a high card.
+    // Worked out rather than searched, since the search's exit mispredicts.
+    const bool in_a_band = score >= 200 && score <= 1099;
+    const std::int32_t row = in_a_band ? (1099 - score) / 100 : result_bands - 1;
+    return texts.results[winner == 1 ? 0 : 1][row];
 }
 
 void final_print(output& out, std::int32_t winner, std::int32_t score) {

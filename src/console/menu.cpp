@@ -5,9 +5,6 @@ namespace poker {
 
 namespace {
 
-constexpr std::string_view rule = "--------------------------------------------------------------";
-static_assert(rule.size() == 62);
-
 // The game number is read as a whole token. A number is taken, whatever its
 // value; anything else is left for the next read, which takes it as the
 // hand it most likely is. Returns false when input ends first.
@@ -27,14 +24,7 @@ bool read_game_number(input& in, std::int32_t& game_number) {
 } // namespace
 
 void write_menu(output& out) {
-    write_line(out, rule);
-    write_line(out, "1.   Print all Game result");
-    write_line(out, "2.   Print Game(number)");
-    write_line(out, "3.   Delete Game(number)");
-    write(out, "4.   Exit");
-    write_line(out, out.texts->request);
-    write_line(out, rule);
-    write(out, out.texts->prompt);
+    write(out, out.texts->menu);
 }
 
 bool choice(input& in, output& out, std::int32_t& selection, std::int32_t& game_number) {

@@ -26,6 +26,7 @@ struct text_table {
     std::string_view prompt;       // "input:", waiting for a selection
     std::string_view again;        // re-prompt after a selection outside 1 to 4
     std::string_view came_through; // trace at the end of every pass
+    std::string_view menu;         // the menu block, request and prompt included (menu_block.h)
 };
 
 } // namespace poker

@@ -5,9 +5,16 @@
 // The texts test fails until the two tables agree.
 #pragma once
 
+#include "console/menu_block.h"
 #include "console/text_table.h"
 
 namespace poker {
+
+// The two texts that the menu block is joined from.
+inline constexpr std::string_view cp949_request =
+    "(\xbd\xba\xc6\xe4\xc0\xcc\xbd\xba\xb9\xd9\xb7\xce \xb0\xf8\xb9\xe9\xc3\xb3\xb8\xae \xc7\xd8\xbc\xad \xc0\xd4\xb7\xc2\xc7\xd8 \xc1\xd6\xbc\xbc\xbf\xe4!)";
+inline constexpr std::string_view cp949_prompt = "\xc0\xd4\xb7\xc2:";
+inline constexpr joined_text cp949_menu = menu_block(cp949_request, cp949_prompt);
 
 inline constexpr text_table cp949_texts = {
     .encoding = text_encoding::cp949,
@@ -41,11 +48,11 @@ inline constexpr text_table cp949_texts = {
     .calculated = "\xb0\xe8\xbb\xea\xc7\xd8\xbe\xb2 ",
     .length_error =
         "\xc4\xab\xb5\xe5 \xb4\xd9\xbc\xb8 \xc0\xe5\xc0\xbb 10\xb1\xdb\xc0\xda\xb7\xce \xc0\xd4\xb7\xc2\xc7\xd8\xc1\xd6\xbc\xbc\xbf\xe4",
-    .request =
-        "(\xbd\xba\xc6\xe4\xc0\xcc\xbd\xba\xb9\xd9\xb7\xce \xb0\xf8\xb9\xe9\xc3\xb3\xb8\xae \xc7\xd8\xbc\xad \xc0\xd4\xb7\xc2\xc7\xd8 \xc1\xd6\xbc\xbc\xbf\xe4!)",
-    .prompt = "\xc0\xd4\xb7\xc2:",
+    .request = cp949_request,
+    .prompt = cp949_prompt,
     .again = "\xb4\xd9\xbd\xc3 \xc0\xd4\xb7\xc2\xc7\xd8\xc1\xd6\xbc\xbc\xbf\xe4 ",
     .came_through = "\xb3\xd1\xbe\xee \xbf\xd4\xc0\xb8 ",
+    .menu = cp949_menu.view(),
 };
 
 } // namespace poker

@@ -1,9 +1,15 @@
 // The console's texts in UTF-8. Keep texts_cp949.h in step with this file.
 #pragma once
 
+#include "console/menu_block.h"
 #include "console/text_table.h"
 
 namespace poker {
+
+// The two texts that the menu block is joined from.
+inline constexpr std::string_view utf8_request = "(스페이스바로 공백처리 해서 입력해 주세요!)";
+inline constexpr std::string_view utf8_prompt = "입력:";
+inline constexpr joined_text utf8_menu = menu_block(utf8_request, utf8_prompt);
 
 inline constexpr text_table utf8_texts = {
     .encoding = text_encoding::utf8,
@@ -36,10 +42,11 @@ inline constexpr text_table utf8_texts = {
         },
     .calculated = "계산해쓰 ",
     .length_error = "카드 다섯 장을 10글자로 입력해주세요",
-    .request = "(스페이스바로 공백처리 해서 입력해 주세요!)",
-    .prompt = "입력:",
+    .request = utf8_request,
+    .prompt = utf8_prompt,
     .again = "다시 입력해주세요 ",
     .came_through = "넘어 왔으 ",
+    .menu = utf8_menu.view(),
 };
 
 // A compiler whose execution character set is not UTF-8 would re-encode the

@@ -1,72 +1,117 @@
 // Scoring a prepared hand: run, suit and group tests, score and tie value.
+//
+// On random hands every test here goes either way, so the functions take no
+// branch on the cards, which the processor would mispredict: the run and
+// suit counts add up links rather than stop at the first gap, and the groups
+// are read from a table that the plain classification builds at compile time.
+#include <array>
+#include <cstddef>
+
 #include "hand/hand.h"
 
 namespace poker {
 
 std::int32_t straight_check(const std::int32_t rank[5]) {
+    // 1, plus 1 for each link before the first gap. A link is the next rank
+    // (widened, so that the largest value has no next), or an ace directly
+    // after a five: A-2-3-4-5.
     std::int32_t run = 1;
-    for (int i = 0; i < 4; ++i) {
-        // A five directly followed by an ace is a link too: A-2-3-4-5.
-        if (rank[i] + 1 != rank[i + 1] && !(rank[i] == 5 && rank[i + 1] == 14)) {
-            break;
-        }
-        ++run;
+    std::int32_t unbroken = 1;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const bool next = std::int64_t{rank[i]} + 1 == rank[i + 1];
+        const bool ace_after_five = (rank[i] == 5) & (rank[i + 1] == 14);
+        unbroken &= static_cast<std::int32_t>(next | ace_after_five);
+        run += unbroken;
     }
     return run;
 }
 
 std::int32_t flush_check(const char shape[5]) {
+    // 1, plus 1 for each card before the first that differs from card 0.
     std::int32_t same = 1;
-    for (int i = 1; i < 5; ++i) {
-        if (shape[i] != shape[0]) {
-            break;
-        }
-        ++same;
+    std::int32_t unbroken = 1;
+    for (std::size_t i = 1; i < 5; ++i) {
+        unbroken &= static_cast<std::int32_t>(shape[i] == shape[0]);
+        same += unbroken;
     }
     return same;
 }
 
-void count(const std::int32_t rank[5], std::int32_t& main_group, std::int32_t& second_group,
-           std::int32_t& top_rank) {
+namespace {
+
+// What count decides, for one pattern of equal neighbours.
+struct groups {
+    std::int32_t main_group;   // 1 to 4
+    std::int32_t second_group; // 1 or 2; 0 when the caller's value stays
+    std::size_t top_card;      // the card whose rank is the top rank
+};
+
+// The plain classification, on a pattern of equal neighbours: bit i is set
+// when rank i equals rank i + 1. Every test it makes is one on neighbours,
+// so the pattern alone decides it, for any five values.
+constexpr groups classify(unsigned equal) {
+    const auto same = [equal](std::size_t i) { return (equal >> i & 1U) != 0; };
     // 1 plus the equal neighbours, i.e. 6 minus the distinct ranks. Taking
-    // the pairs from the low end leaves top_rank at the highest repeated rank.
-    std::int32_t matches = 1;
-    for (int i = 0; i < 4; ++i) {
-        if (rank[i] == rank[i + 1]) {
+    // the pairs from the low end leaves the top rank at the highest pair.
+    groups g{1, 0, 4};
+    int matches = 1;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (same(i)) {
             ++matches;
-            top_rank = rank[i];
+            g.top_card = i;
         }
     }
-
     switch (matches) {
-    case 4: // four of a kind or full house
-        if (rank[1] == rank[3]) {
-            main_group = 4;
+    case 4: // four of a kind or full house; with three equal neighbours,
+            // rank 1 equals rank 3 exactly when 1-2 and 2-3 are both equal
+        if (same(1) && same(2)) {
+            g.main_group = 4;
         } else {
-            main_group = 3;
-            second_group = 2;
+            g.main_group = 3;
+            g.second_group = 2;
         }
         break;
     case 3: // three of a kind or two pair
-        if ((rank[0] == rank[1] && rank[1] == rank[2]) ||
-            (rank[1] == rank[2] && rank[2] == rank[3]) ||
-            (rank[2] == rank[3] && rank[3] == rank[4])) {
-            main_group = 3;
-            second_group = 1;
+        if ((same(0) && same(1)) || (same(1) && same(2)) || (same(2) && same(3))) {
+            g.main_group = 3;
+            g.second_group = 1;
         } else {
-            main_group = 2;
-            second_group = 2;
+            g.main_group = 2;
+            g.second_group = 2;
         }
         break;
     case 2:
-        main_group = 2;
-        second_group = 1;
+        g.main_group = 2;
+        g.second_group = 1;
         break;
     default: // no repeated rank, or five equal ranks: both count as high card
-        main_group = 1;
-        top_rank = rank[4];
+        g.main_group = 1;
+        g.top_card = 4;
         break;
     }
+    return g;
+}
+
+constexpr std::array<groups, 16> group_table = [] {
+    std::array<groups, 16> table{};
+    for (unsigned equal = 0; equal < 16; ++equal) {
+        table[equal] = classify(equal);
+    }
+    return table;
+}();
+
+} // namespace
+
+void count(const std::int32_t rank[5], std::int32_t& main_group, std::int32_t& second_group,
+           std::int32_t& top_rank) {
+    unsigned equal = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        equal |= static_cast<unsigned>(rank[i] == rank[i + 1]) << i;
+    }
+    const groups g = group_table[equal];
+    main_group = g.main_group;
+    second_group = g.second_group != 0 ? g.second_group : second_group;
+    top_rank = rank[g.top_card];
 }
 
 std::int32_t calculation(std::int32_t flush, std::int32_t straight, const hand& h) {
@@ -85,16 +130,12 @@ std::int32_t calculation(std::int32_t flush, std::int32_t straight, const hand& 
     std::int32_t second_group = 1;
     std::int32_t top_rank = 0;
     count(h.rank, main_group, second_group, top_rank);
-    switch (main_group) {
-    case 4:
-        return top_rank + 800;
-    case 3:
-        return second_group == 2 ? top_rank + 700 : top_rank + 400;
-    case 2:
-        return second_group == 2 ? top_rank + 300 : top_rank + 200;
-    default:
-        return top_rank + 100;
-    }
+    // By main_group, then second_group: 4 is 800; 3 is 700 with a second
+    // group of 2, else 400; 2 is 300 with a second pair, else 200; 1 is 100.
+    // A table rather than a switch, whose jump random hands mispredict.
+    constexpr std::int32_t bases[5][3] = {
+        {0, 100, 100}, {0, 100, 100}, {0, 200, 300}, {0, 400, 700}, {0, 800, 800}};
+    return top_rank + bases[main_group][second_group];
 }
 
 std::int32_t high_shape(const char shape[5]) {
