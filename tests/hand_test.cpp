@@ -101,6 +101,17 @@ TEST(Mapping, ValuesBeyondAByteKeepThemselves) {
               (std::array<std::int32_t, 5>{'K' + 256, 'A' - 256, INT32_MAX, INT32_MIN, 13}));
 }
 
+// sort takes any 32-bit ranks, the extremes included, and moves each suit
+// with its rank; equal ranks keep the order the exchanges leave them in.
+TEST(Sort, ExtremeRanksKeepTheirSuits) {
+    std::int32_t rank[5] = {INT32_MAX, INT32_MIN, -1, INT32_MAX, 0};
+    char shape[5] = {'a', 'b', 'c', 'd', 'e'};
+    poker::sort(shape, rank);
+    EXPECT_EQ((std::array{rank[0], rank[1], rank[2], rank[3], rank[4]}),
+              (std::array<std::int32_t, 5>{INT32_MIN, -1, 0, INT32_MAX, INT32_MAX}));
+    EXPECT_EQ(std::string(shape, 5), "bceda");
+}
+
 struct sort_case {
     const char* name;
     const char* card;

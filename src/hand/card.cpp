@@ -68,9 +68,12 @@ std::int32_t rank_of(packed_card card) {
 
 // Puts the card of lower rank first: the plain version's `if (rank of low >
 // rank of high) swap them`, without a branch, since which way it goes on a
-// random hand cannot be predicted: the mask is all ones to swap, else zero.
+// random hand cannot be predicted. The mask is all ones to swap, else zero:
+// the sign of (high with its suit byte all ones) - low, which is negative
+// exactly when low's rank is the greater. (A shift and a subtraction wait on
+// each other less than a comparison turned into a mask.)
 void exchange(packed_card& low, packed_card& high) {
-    const packed_card mask = -packed_card{rank_of(low) > rank_of(high)};
+    const packed_card mask = ((high | 0xff) - low) >> 63;
     const packed_card difference = (low ^ high) & mask;
     low ^= difference;
     high ^= difference;

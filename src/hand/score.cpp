@@ -133,7 +133,7 @@ std::int32_t calculation(std::int32_t flush, std::int32_t straight, const hand& 
     // By main_group, then second_group: 4 is 800; 3 is 700 with a second
     // group of 2, else 400; 2 is 300 with a second pair, else 200; 1 is 100.
     // A table rather than a switch, whose jump random hands mispredict.
-    constexpr std::int32_t bases[5][3] = {
+    static constexpr std::int32_t bases[5][3] = {
         {0, 100, 100}, {0, 100, 100}, {0, 200, 300}, {0, 400, 700}, {0, 800, 800}};
     return top_rank + bases[main_group][second_group];
 }
