@@ -2,52 +2,25 @@
 // encoding, and the Windows Ctrl-Z rule, read in pieces of every size.
 #include <gtest/gtest.h>
 
-#include <iconv.h>
 #include <random>
 #include <string>
 
 #include "case_name.h"
 #include "console/input_decoder.h"
 #include "decoding_model.h"
+#include "encoding.h"
 #include "memory_io.h"
 
 namespace {
 
 using poker::text_encoding;
+using poker::testing::read_all_decoded;
 using namespace std::string_literals; // "..."s keeps the NUL bytes of UTF-16
-
-// Everything the decoder passes on, read `capacity` bytes at a time from a
-// source that serves `chunk` bytes at a time.
-std::string decode(std::string_view input, text_encoding target, bool ctrl_z_ends,
-                   std::size_t chunk, std::size_t capacity) {
-    poker::testing::memory_source source{input, chunk};
-    auto decoder = std::make_unique<poker::input_decoder>();
-    poker::open_input_decoder(*decoder, poker::testing::read_memory, &source, target, ctrl_z_ends);
-    std::string decoded;
-    std::string buffer(capacity, '\0');
-    for (;;) {
-        const std::ptrdiff_t got = poker::read_decoded(decoder.get(), buffer.data(), capacity);
-        if (got <= 0) {
-            EXPECT_EQ(got, 0);
-            return decoded;
-        }
-        decoded.append(buffer, 0, static_cast<std::size_t>(got));
-    }
-}
 
 // One character through iconv, "?" where CP949 lacks it.
 std::string cp949_encoder(char32_t c) {
-    const iconv_t cd = iconv_open("CP949", "UTF-32LE");
-    char in[4] = {static_cast<char>(c & 0xff), static_cast<char>(c >> 8 & 0xff),
-                  static_cast<char>(c >> 16 & 0xff), 0};
-    char out[8];
-    char* in_at = in;
-    char* out_at = out;
-    std::size_t in_left = 4;
-    std::size_t out_left = 8;
-    const bool exact = iconv(cd, &in_at, &in_left, &out_at, &out_left) == 0;
-    iconv_close(cd);
-    return exact ? std::string(out, 8 - out_left) : "?";
+    return poker::testing::try_convert(poker::testing::utf8_encoder(c), "UTF-8", "CP949")
+        .value_or("?");
 }
 
 struct decoding_case {
@@ -66,7 +39,8 @@ TEST_P(Decoding, PassesOnTheTextInTheOutputsEncoding) {
     const decoding_case& c = GetParam();
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{3}, std::size_t{4096}}) {
         for (const std::size_t capacity : {std::size_t{1}, poker::io_buffer_size}) {
-            EXPECT_EQ(decode(c.input, c.target, c.ctrl_z_ends, chunk, capacity), c.decoded)
+            EXPECT_EQ(read_all_decoded(c.input, c.target, c.ctrl_z_ends, chunk, capacity),
+                      c.decoded)
                 << "chunk " << chunk << ", capacity " << capacity;
         }
     }
@@ -170,7 +144,7 @@ TEST(Decoding, RandomUtf16MatchesTheModel) {
         const std::string expected = poker::testing::decoded_model(
             input, ctrl_z, target == cp949 ? cp949_encoder : poker::testing::utf8_encoder);
         const std::size_t chunk = 1 + random() % 7;
-        EXPECT_EQ(decode(input, target, ctrl_z, chunk, 1 + random() % 9), expected)
+        EXPECT_EQ(read_all_decoded(input, target, ctrl_z, chunk, 1 + random() % 9), expected)
             << "round " << round << ", chunk " << chunk;
     }
 }

@@ -21,6 +21,19 @@ bool append_to_string(void* context, const char* data, std::size_t size) {
     return true;
 }
 
+std::string read_all_decoded(std::string_view text, text_encoding target, bool ctrl_z_ends,
+                             std::size_t chunk, std::size_t capacity) {
+    memory_source source{text, chunk};
+    const auto decoder = std::make_unique<input_decoder>();
+    open_input_decoder(*decoder, read_memory, &source, target, ctrl_z_ends);
+    std::string decoded;
+    std::string buffer(capacity, '\0');
+    for (std::ptrdiff_t got; (got = read_decoded(decoder.get(), buffer.data(), capacity)) > 0;) {
+        decoded.append(buffer, 0, static_cast<std::size_t>(got));
+    }
+    return decoded;
+}
+
 std::string with_console(std::string_view text, std::size_t chunk,
                          const std::function<void(input&, output&)>& body) {
     memory_source source{text, chunk};

@@ -40,6 +40,11 @@ console_records open_console(read_function source, void* source_context, write_f
 console_records run_main_loop(read_function source, void* source_context, write_function sink,
                               void* sink_context);
 
+// Everything a decoder over `text` passes on, read `capacity` bytes at a
+// time from a source that serves `chunk` bytes at a time.
+std::string read_all_decoded(std::string_view text, text_encoding target, bool ctrl_z_ends,
+                             std::size_t chunk, std::size_t capacity);
+
 // Runs `body` on records bound to `text` and returns everything written,
 // flushed at the end.
 std::string with_console(std::string_view text, std::size_t chunk,

@@ -79,7 +79,8 @@ void open_standard_streams(standard_streams& streams) {
     streams.texts = !console_out && GetConsoleOutputCP() == CP_UTF8 ? &utf8_texts : &build_texts;
     streams.source = read_standard_input;
     static windows_console console;
-    if (console_out && open_windows_console(console, streams.texts->encoding)) {
+    if (console_out) {
+        open_windows_console(console, streams.texts->encoding);
         streams.sink = write_windows_console;
         streams.sink_context = &console;
     } else {

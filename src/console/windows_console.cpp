@@ -50,15 +50,9 @@ bool write_converted(void* context, const char* data, std::size_t size) {
 
 } // namespace
 
-bool open_windows_console(windows_console& console, text_encoding encoding) {
-    HANDLE handle = GetStdHandle(STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    if (handle == INVALID_HANDLE_VALUE || handle == nullptr || !GetConsoleMode(handle, &mode)) {
-        return false;
-    }
-    console.handle = handle;
+void open_windows_console(windows_console& console, text_encoding encoding) {
+    console.handle = GetStdHandle(STD_OUTPUT_HANDLE);
     open_character_carry(console.carry, encoding);
-    return true;
 }
 
 bool write_windows_console(void* context, const char* data, std::size_t size) {

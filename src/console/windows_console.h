@@ -19,9 +19,8 @@ struct windows_console {
     character_carry carry; // a character that a flush cut, until the rest arrives
 };
 
-// Fills in `console` for texts in `encoding` and returns true when standard
-// output is a console.
-bool open_windows_console(windows_console& console, text_encoding encoding);
+// Fills in `console` for texts in `encoding`, when standard output is a console.
+void open_windows_console(windows_console& console, text_encoding encoding);
 
 // A write_function over a windows_console.
 bool write_windows_console(void* context, const char* data, std::size_t size);

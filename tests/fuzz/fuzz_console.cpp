@@ -111,20 +111,6 @@ std::string cp949_encoder(char32_t c) {
     return size == 0 ? "?" : std::string(bytes, size);
 }
 
-// Everything the decoder passes on, read in pieces of `capacity` bytes.
-std::string decoded(std::string_view typed, std::size_t chunk, std::size_t capacity) {
-    poker::testing::memory_source source{typed, chunk};
-    static poker::input_decoder decoder;
-    poker::open_input_decoder(decoder, poker::testing::read_memory, &source,
-                              poker::build_texts.encoding, false);
-    std::string text;
-    char buffer[64];
-    for (std::ptrdiff_t got; (got = poker::read_decoded(&decoder, buffer, capacity)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    return text;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -133,7 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         typed, false,
         poker::build_texts.encoding == poker::text_encoding::utf8 ? poker::testing::utf8_encoder
                                                                   : cp949_encoder);
-    require(decoded(typed, size % 7 + 1, size % 64 + 1) == text,
+    require(poker::testing::read_all_decoded(typed, poker::build_texts.encoding, false,
+                                             size % 7 + 1, size % 64 + 1) == text,
             "the decoder differs from the model");
 
     poker::testing::memory_source source{typed, size % 13 + 1}; // tokens straddle the reads
