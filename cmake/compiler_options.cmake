@@ -1,50 +1,68 @@
-# Warnings, hardening, sanitizers and the signedness of plain char, each in
-# the form the compiler's driver takes: MSVC-style (cl, clang-cl) or
-# GCC-style (gcc, clang, MinGW). Included before any target is made, so that
-# every target gets them.
+# The project's compiler and linker options, as one interface target,
+# poker_options, that every target of the project links: warnings,
+# hardening, sanitizers and the signedness of plain char, each in the form
+# the compiler's driver takes: MSVC-style (cl, clang-cl) or GCC-style (gcc,
+# clang, MinGW). Nothing here reaches targets that do not ask for it.
+option(POKER_WARNINGS_AS_ERRORS "Fail the build on any warning (development builds and CI only)" OFF)
 option(POKER_SANITIZE "Build everything with AddressSanitizer (and UBSan where the compiler has it)" OFF)
 option(POKER_FUZZ "Build the libFuzzer target fuzz_console (needs clang; implies the sanitizers)" OFF)
 option(POKER_UNSIGNED_CHAR "Make plain char unsigned, to prove the code on both kinds of char" OFF)
 
+add_library(poker_options INTERFACE)
+
 # cl has no frontend variant before CMake 3.26, clang-cl has "MSVC".
 if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC" OR CMAKE_CXX_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
   # /utf-8: the UTF-8 text table is read and kept as UTF-8, not in the
-  # system's code page. Nothing here checks these builds, so no /WX.
-  add_compile_options(/utf-8 /W4 /permissive- /EHsc)
+  # system's code page.
+  target_compile_options(poker_options INTERFACE /utf-8 /W4 /permissive- /EHsc
+                                                 $<$<BOOL:${POKER_WARNINGS_AS_ERRORS}>:/WX>)
   if(POKER_UNSIGNED_CHAR)
-    add_compile_options(/J)
+    target_compile_options(poker_options INTERFACE /J)
   endif()
   if(POKER_SANITIZE)
     # MSVC has no UBSan; its AddressSanitizer refuses the run-time checks
     # of Debug builds and incremental linking.
-    add_compile_options(/fsanitize=address)
-    add_link_options(/INCREMENTAL:NO)
+    target_compile_options(poker_options INTERFACE /fsanitize=address)
+    target_link_options(poker_options INTERFACE /INCREMENTAL:NO)
     string(REPLACE "/RTC1" "" CMAKE_CXX_FLAGS_DEBUG "${CMAKE_CXX_FLAGS_DEBUG}")
   endif()
   if(POKER_FUZZ)
     message(FATAL_ERROR "POKER_FUZZ needs the GCC-style clang driver")
   endif()
 elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-  add_compile_options(-Wall -Wextra -Wpedantic -Wconversion -Wshadow -Werror)
+  target_compile_options(poker_options INTERFACE -Wall -Wextra -Wpedantic -Wconversion -Wshadow
+                                                 $<$<BOOL:${POKER_WARNINGS_AS_ERRORS}>:-Werror>)
+  # No build folder in what is compiled (debug information, file names), so
+  # that the same sources give the same bytes wherever they are built. The
+  # build folder comes second: it may lie inside the source folder, and the
+  # last map that matches wins.
+  target_compile_options(poker_options INTERFACE -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
+                                                 -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
   if(POKER_UNSIGNED_CHAR)
-    add_compile_options(-funsigned-char)
+    target_compile_options(poker_options INTERFACE -funsigned-char)
   endif()
   if(POKER_SANITIZE OR POKER_FUZZ)
-    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
-                        -fno-omit-frame-pointer)
-    add_link_options(-fsanitize=address,undefined)
+    target_compile_options(poker_options INTERFACE -fsanitize=address,undefined
+                                                   -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(poker_options INTERFACE -fsanitize=address,undefined)
   endif()
   if(POKER_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
       message(FATAL_ERROR "POKER_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
     endif()
-    add_compile_options(-fsanitize=fuzzer-no-link)
+    target_compile_options(poker_options INTERFACE -fsanitize=fuzzer-no-link)
   endif()
-  # The hardening a distribution expects of a released binary (PIE is
-  # already the compilers' default there).
   if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-    add_compile_options("$<$<CONFIG:Release>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
-    add_link_options("$<$<CONFIG:Release>:-Wl,-z,relro,-z,now>")
+    # The hardening a distribution expects of a released binary (PIE is
+    # already the compilers' default there).
+    target_compile_options(poker_options INTERFACE
+      "$<$<CONFIG:Release>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
+    target_link_options(poker_options INTERFACE "$<$<CONFIG:Release>:-Wl,-z,relro,-z,now>")
+  elseif(WIN32)
+    # The PE header's time stamp would be the moment of linking; left empty,
+    # the same sources give the same poker.exe. (Stripping it for the zip
+    # stamps the release date instead: see packaging.cmake.)
+    target_link_options(poker_options INTERFACE -Wl,--no-insert-timestamp)
   endif()
 endif()
 

@@ -5,6 +5,12 @@
 #            and the copyright file and changelog that Debian requires.
 #   Windows: `cpack` makes poker-<version>-win64.zip, one folder holding
 #            poker.exe, README.txt and LICENSE.txt.
+# Each package gets its SHA-256 beside it, in sha256sum's format. The
+# release workflows (CMakePresets.json) run the whole of it in one command.
+#
+# The same commit gives the same package bytes wherever and whenever it is
+# built: every time stamp is the release date (release_date.cmake), and
+# every installed file and folder has fixed permissions and owner.
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 # One version everywhere: the changelog's top entry must carry the project's.
@@ -26,6 +32,12 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
        "It reads standard input and writes standard output, so whole files of"
        "games can be piped through it. The Korean texts are written in UTF-8.")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+# cpack stamps the archives' members, and strip the PE header, with
+# SOURCE_DATE_EPOCH from its environment: this sets it there, to the
+# release date this build was configured with.
+configure_file(${packaging}/cpack_environment.cmake.in cpack_environment.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_environment.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 

@@ -158,7 +158,8 @@ TEST(Decoding, TypedLineIsNotHeldBack) {
                                    "\xfe\n"}) {
         poker::testing::memory_source source{line};
         poker::input_decoder decoder{};
-        poker::open_input_decoder(decoder, poker::testing::read_memory, &source, utf8, false);
+        poker::open_input_decoder(decoder, poker::testing::read_memory, &source,
+                                  poker::utf8_from_unicode, false);
         char buffer[16];
         EXPECT_EQ(poker::read_decoded(&decoder, buffer, sizeof buffer),
                   static_cast<std::ptrdiff_t>(line.size()))

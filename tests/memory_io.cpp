@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "console/cp949.h"
 #include "console/loop.h"
 
 namespace poker::testing {
@@ -21,11 +22,15 @@ bool append_to_string(void* context, const char* data, std::size_t size) {
     return true;
 }
 
+unicode_encoder encoder_for(text_encoding encoding) {
+    return encoding == text_encoding::utf8 ? utf8_from_unicode : cp949_from_unicode;
+}
+
 std::string read_all_decoded(std::string_view text, text_encoding target, bool ctrl_z_ends,
                              std::size_t chunk, std::size_t capacity) {
     memory_source source{text, chunk};
     const auto decoder = std::make_unique<input_decoder>();
-    open_input_decoder(*decoder, read_memory, &source, target, ctrl_z_ends);
+    open_input_decoder(*decoder, read_memory, &source, encoder_for(target), ctrl_z_ends);
     std::string decoded;
     std::string buffer(capacity, '\0');
     for (std::ptrdiff_t got; (got = read_decoded(decoder.get(), buffer.data(), capacity)) > 0;) {
@@ -49,7 +54,8 @@ console_records open_console(read_function source, void* source_context, write_f
     console_records records{std::make_unique<output>(), std::make_unique<input_decoder>(),
                             std::make_unique<input>()};
     open_output(*records.out, sink, sink_context, texts);
-    open_input_decoder(*records.decoder, source, source_context, texts.encoding, false);
+    open_input_decoder(*records.decoder, source, source_context, encoder_for(texts.encoding),
+                       false);
     open_input(*records.in, read_decoded, records.decoder.get(), records.out.get());
     return records;
 }

@@ -22,6 +22,9 @@ struct memory_source {
     std::size_t reads = 0; // how often the console asked for more
 };
 
+// The program's own converter into an encoding, as main would choose it.
+unicode_encoder encoder_for(text_encoding encoding);
+
 std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity);
 bool append_to_string(void* context, const char* data, std::size_t size);
 

@@ -10,7 +10,8 @@
 namespace poker {
 
 // Writes the character's one or two bytes to `bytes` and returns how many;
-// returns 0 when CP949 lacks the character.
-std::size_t cp949_from_unicode(char32_t character, char bytes[2]);
+// returns 0 when CP949 lacks the character. (A unicode_encoder: see
+// input_decoder.h.)
+std::size_t cp949_from_unicode(char32_t character, char* bytes);
 
 } // namespace poker

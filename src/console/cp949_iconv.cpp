@@ -16,7 +16,7 @@ iconv_t converter;
 
 } // namespace
 
-std::size_t cp949_from_unicode(char32_t character, char bytes[2]) {
+std::size_t cp949_from_unicode(char32_t character, char* bytes) {
     if (character < 0x80) {
         bytes[0] = static_cast<char>(character);
         return 1;

@@ -5,7 +5,7 @@
 
 namespace poker {
 
-std::size_t cp949_from_unicode(char32_t character, char bytes[2]) {
+std::size_t cp949_from_unicode(char32_t character, char* bytes) {
     if (character < 0x80) {
         bytes[0] = static_cast<char>(character);
         return 1;

@@ -5,8 +5,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "console/cp949.h"
-
 namespace poker {
 
 namespace {
@@ -89,6 +87,8 @@ std::ptrdiff_t pass_bytes(input_decoder& d, char* buffer, std::size_t capacity) 
     return static_cast<std::ptrdiff_t>(size);
 }
 
+} // namespace
+
 std::size_t utf8_from_unicode(char32_t c, char* bytes) {
     const auto byte = [](char32_t b) { return static_cast<char>(b); };
     if (c < 0x80) {
@@ -113,19 +113,16 @@ std::size_t utf8_from_unicode(char32_t c, char* bytes) {
     return 4;
 }
 
+namespace {
+
 // Passes one decoded character on, in the target encoding: into buffer as
 // far as it has room, the rest into d.cut for the next read.
 void put(input_decoder& d, char32_t c, char* buffer, std::size_t capacity, std::size_t& size) {
     char bytes[4];
-    std::size_t length = 0;
-    if (d.target == text_encoding::utf8) {
-        length = utf8_from_unicode(c, bytes);
-    } else {
-        length = cp949_from_unicode(c, bytes);
-        if (length == 0) {
-            bytes[0] = replacement;
-            length = 1;
-        }
+    std::size_t length = d.encode(c, bytes);
+    if (length == 0) {
+        bytes[0] = replacement;
+        length = 1;
     }
     const std::size_t fits = std::min(length, capacity - size);
     std::memcpy(buffer + size, bytes, fits);
@@ -206,10 +203,10 @@ std::ptrdiff_t decode_utf16(input_decoder& d, char* buffer, std::size_t capacity
 } // namespace
 
 void open_input_decoder(input_decoder& decoder, read_function source, void* context,
-                        text_encoding target, bool ctrl_z_ends) {
+                        unicode_encoder encode, bool ctrl_z_ends) {
     decoder.source = source;
     decoder.context = context;
-    decoder.target = target;
+    decoder.encode = encode;
     decoder.ctrl_z_ends = ctrl_z_ends;
     decoder.form = input_form::undecided;
     decoder.ended = false;

@@ -19,6 +19,13 @@
 
 namespace poker {
 
+// Puts one Unicode character in the output's encoding: writes its bytes (at
+// most four) and returns how many, or 0 when the encoding lacks it.
+using unicode_encoder = std::size_t (*)(char32_t character, char* bytes);
+
+// A unicode_encoder for UTF-8.
+std::size_t utf8_from_unicode(char32_t character, char* bytes);
+
 // What the first bytes of the input said.
 enum class input_form {
     undecided, // they may still be the start of a mark
@@ -30,7 +37,7 @@ enum class input_form {
 struct input_decoder {
     read_function source;     // the raw input
     void* context;            // handed to source
-    text_encoding target;     // what UTF-16 input is passed on as
+    unicode_encoder encode;   // what UTF-16 input is passed on as
     bool ctrl_z_ends;         // a Ctrl-Z ends the input wherever it stands
     input_form form;          // decided by the first bytes
     bool ended;               // source ended, or a Ctrl-Z came: read nothing more
@@ -43,9 +50,9 @@ struct input_decoder {
     char raw[io_buffer_size]; // bytes from source: the first ones while undecided, then UTF-16
 };
 
-// A decoder ready to read from `source`.
+// A decoder ready to read from `source`, passing UTF-16 input on through `encode`.
 void open_input_decoder(input_decoder& decoder, read_function source, void* context,
-                        text_encoding target, bool ctrl_z_ends);
+                        unicode_encoder encode, bool ctrl_z_ends);
 
 // A read_function over an input_decoder. Passes on whatever is there as
 // soon as it is there: a typed line is never held back for more bytes.

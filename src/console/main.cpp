@@ -26,7 +26,7 @@ int main() {
     poker::standard_streams streams{};
     poker::open_standard_streams(streams);
     poker::open_output(out, streams.sink, streams.sink_context, *streams.texts);
-    poker::open_input_decoder(decoder, streams.source, nullptr, streams.texts->encoding,
+    poker::open_input_decoder(decoder, streams.source, nullptr, streams.encode,
                               streams.ctrl_z_ends_input);
     poker::open_input(in, poker::read_decoded, &decoder, &out);
     poker::main_loop(in, out, streams.where);

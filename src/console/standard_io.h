@@ -9,6 +9,7 @@
 
 #include <cstddef>
 
+#include "console/input_decoder.h"
 #include "console/io.h"
 #include "console/loop.h"
 
@@ -19,6 +20,7 @@ struct standard_streams {
     write_function sink;     // standard output
     void* sink_context;      // handed to sink
     const text_table* texts; // the texts, in the encoding the output wants
+    unicode_encoder encode;  // UTF-16 input into that encoding
     bool ctrl_z_ends_input;  // the platform's rule: a Ctrl-Z ends the input
     end_of_input where;      // what standard input and output are
 };

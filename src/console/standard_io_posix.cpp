@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include "console/cp949.h"
 #include "console/standard_io.h"
 #include "console/texts.h"
 
@@ -47,6 +48,12 @@ void open_standard_streams(standard_streams& streams) {
     streams.sink = write_standard_output;
     streams.sink_context = nullptr;
     streams.texts = &build_texts;
+    // Only a CP949 build has the CP949 converter, and with it iconv, linked in.
+#if POKER_TEXTS_CP949
+    streams.encode = cp949_from_unicode;
+#else
+    streams.encode = utf8_from_unicode;
+#endif
     streams.ctrl_z_ends_input = false; // 0x1A is an ordinary byte here
     streams.where = isatty(0) && isatty(1) ? end_of_input::at_a_terminal : end_of_input::piped;
 }

@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include "console/cp949.h"
 #include "console/standard_io.h"
 #include "console/texts.h"
 #include "console/windows_console.h"
@@ -77,6 +78,8 @@ void open_standard_streams(standard_streams& streams) {
     // Redirected output from a console set to UTF-8 (chcp 65001) is read
     // back there as UTF-8, by type, more and PowerShell alike.
     streams.texts = !console_out && GetConsoleOutputCP() == CP_UTF8 ? &utf8_texts : &build_texts;
+    streams.encode =
+        streams.texts->encoding == text_encoding::utf8 ? utf8_from_unicode : cp949_from_unicode;
     streams.source = read_standard_input;
     static windows_console console;
     if (console_out) {
