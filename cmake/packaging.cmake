@@ -36,7 +36,7 @@ set(CPACK_PACKAGE_CHECKSUM SHA256)
 # cpack stamps the archives' members, and strip the PE header, with
 # SOURCE_DATE_EPOCH from its environment: this sets it there, to the
 # release date this build was configured with.
-configure_file(${packaging}/cpack_environment.cmake.in cpack_environment.cmake @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/cpack_environment.cmake.in cpack_environment.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_environment.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
