@@ -23,14 +23,20 @@ endif()
 set(CPACK_PACKAGE_VENDOR "the poker developers")
 set(CPACK_PACKAGE_CONTACT "the poker developers <poker@example.org>")
 # The package's long description, one line an element (lines of at most 80).
+if(POKER_ENCODING STREQUAL CP949)
+  set(texts_encoding "as CP949, for a Korean console (code page 949)")
+else()
+  set(texts_encoding "in UTF-8")
+endif()
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
        "poker settles five-card poker games between two players, A and B. At a"
-       "four-item menu you type a selection and the two hands as ten-character"
-       "tokens such as AHKHQHJH0H, and the program names the winner and the"
+       "four-item menu you type a selection and the two hands, each as ten letters"
+       "and digits such as AHKHQHJH0H, and the program names the winner and the"
        "winning hand category in one Korean sentence, under this game's own rules:"
        "a hand counts by its category and one rank, and every tie goes to B."
        "It reads standard input and writes standard output, so whole files of"
-       "games can be piped through it. The Korean texts are written in UTF-8.")
+       "games can be piped through it. The Korean texts are written"
+       "${texts_encoding}.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
 # cpack stamps the archives' members, and strip the PE header, with

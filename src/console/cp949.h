@@ -1,8 +1,8 @@
 // One Unicode character as CP949 bytes, for input that arrives as UTF-16
 // while the output speaks CP949. The platform's own converter does it
-// (iconv elsewhere, WideCharToMultiByte on Windows; the two differ on a few
-// hundred rare characters), and never by best fit: a character that CP949
-// lacks has no bytes rather than a look-alike.
+// (iconv elsewhere, WideCharToMultiByte on Windows, whose tables may differ
+// on rare characters), and never by best fit: a character that CP949 lacks
+// has no bytes rather than a look-alike.
 #pragma once
 
 #include <cstddef>

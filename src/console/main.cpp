@@ -3,8 +3,10 @@
 // Everything comes from standard input and goes to standard output. The
 // program runs until input ends; it then exits with status 0, or with 1 and
 // a line on standard error when reading or writing failed. When the reader
-// of the output has gone, it ends with 1 and says nothing, as a closed pipe
-// ends any console program.
+// of the output has gone, it ends as a closed pipe ends other console
+// programs of its platform: on POSIX systems by SIGPIPE at the first write
+// after it (or, where SIGPIPE is ignored, with 1 and a line, like any other
+// failed write); on Windows with 1 and nothing on standard error.
 #include <cstdio>
 #include <cstring>
 
