@@ -9,8 +9,8 @@
 #include <iostream>
 #include <string>
 
-#include "console/game.h"
-#include "console/texts.h"
+#include "game.h"
+#include "texts.h"
 
 namespace {
 

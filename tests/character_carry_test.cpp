@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "console/character_carry.h"
-#include "console/texts.h"
+#include "character_carry.h"
+#include "texts.h"
 
 namespace {
 

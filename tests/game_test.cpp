@@ -4,9 +4,10 @@
 #include <string>
 
 #include "case_name.h"
-#include "console/game.h"
+#include "game.h"
 #include "encoding.h"
 #include "memory_io.h"
+#include "token_reader.h"
 
 namespace {
 

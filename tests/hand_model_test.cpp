@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "console/game.h"
+#include "game.h"
 
 namespace {
 

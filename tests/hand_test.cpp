@@ -8,8 +8,8 @@
 #include <string>
 
 #include "case_name.h"
-#include "console/game.h"
-#include "hand/hand.h"
+#include "game.h"
+#include "hand.h"
 
 namespace {
 

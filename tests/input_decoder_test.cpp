@@ -6,7 +6,7 @@
 #include <string>
 
 #include "case_name.h"
-#include "console/input_decoder.h"
+#include "input_decoder.h"
 #include "decoding_model.h"
 #include "encoding.h"
 #include "memory_io.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "console/cp949.h"
-#include "console/loop.h"
+#include "cp949.h"
+#include "loop.h"
 
 namespace poker::testing {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "console/input_decoder.h"
-#include "console/io.h"
-#include "console/texts.h"
+#include "input_decoder.h"
+#include "buffered_io.h"
+#include "texts.h"
 
 namespace poker::testing {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "case_name.h"
-#include "console/loop.h"
+#include "loop.h"
 #include "encoding.h"
 #include "memory_io.h"
 

@@ -1,7 +1,7 @@
 // The CP949 texts must be exactly the UTF-8 texts converted.
 #include <gtest/gtest.h>
 
-#include "console/texts.h"
+#include "texts.h"
 #include "encoding.h"
 #include "memory_io.h"
 

@@ -1,5 +1,7 @@
 // One game: reading the two hands, scoring both, naming the winner.
-#include "console/game.h"
+#include "game.h"
+
+#include "token_reader.h"
 
 namespace poker {
 

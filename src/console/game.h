@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "console/io.h"
-#include "hand/hand.h"
+#include "buffered_io.h"
+#include "hand.h"
+#include "text_table.h"
 
 namespace poker {
 

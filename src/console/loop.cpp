@@ -1,8 +1,9 @@
 // The main loop: menu, game, menu again, for as long as input lasts.
-#include "console/loop.h"
+#include "loop.h"
 
-#include "console/game.h"
-#include "console/menu.h"
+#include "game.h"
+#include "menu.h"
+#include "text_table.h"
 
 namespace poker {
 

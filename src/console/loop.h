@@ -1,17 +1,10 @@
 // The main loop: menu, game, menu again, for as long as input lasts.
 #pragma once
 
-#include "console/io.h"
+#include "buffered_io.h"
+#include "end_of_input.h"
 
 namespace poker {
-
-// Whether the screen already stands on a fresh line when input ends, which
-// depends on what standard input and output are.
-enum class end_of_input {
-    piped,         // a pipe or a file: the program ends a line it left open
-    at_a_terminal, // a Linux terminal, whose echo of Enter already ended the line
-    at_a_console,  // a Windows console, where input only ends after an Enter
-};
 
 // Runs passes from in to out until input ends, then leaves the output on a
 // fresh line and flushed. Each pass: the menu and its selection, the two

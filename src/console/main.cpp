@@ -10,10 +10,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "console/input_decoder.h"
-#include "console/io.h"
-#include "console/loop.h"
-#include "console/standard_io.h"
+#include "buffered_io.h"
+#include "input_decoder.h"
+#include "loop.h"
+#include "standard_streams.h"
+#include "texts.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ poker::input_decoder decoder;
 int main() {
     poker::standard_streams streams{};
     poker::open_standard_streams(streams);
-    poker::open_output(out, streams.sink, streams.sink_context, *streams.texts);
+    poker::open_output(out, streams.sink, streams.sink_context, poker::texts_in(streams.encoding));
     poker::open_input_decoder(decoder, streams.source, nullptr, streams.encode,
                               streams.ctrl_z_ends_input);
     poker::open_input(in, poker::read_decoded, &decoder, &out);

@@ -1,5 +1,8 @@
 // The menu: shows the four items, reads a selection and a game number.
-#include "console/menu.h"
+#include "menu.h"
+
+#include "text_table.h"
+#include "token_reader.h"
 
 namespace poker {
 
@@ -21,11 +24,12 @@ bool read_game_number(input& in, std::int32_t& game_number) {
     return true;
 }
 
-} // namespace
-
+// Writes the menu block, ending in the prompt without a line end.
 void write_menu(output& out) {
     write(out, out.texts->menu);
 }
+
+} // namespace
 
 bool choice(input& in, output& out, std::int32_t& selection, std::int32_t& game_number) {
     for (;;) {

@@ -3,12 +3,9 @@
 
 #include <cstdint>
 
-#include "console/io.h"
+#include "buffered_io.h"
 
 namespace poker {
-
-// Writes the menu block, ending in the prompt without a line end.
-void write_menu(output& out);
 
 // Shows the menu and reads a selection until it is 1 to 4, reading a game
 // number after every selection but 1 and 4; a selection outside 1 to 4 is

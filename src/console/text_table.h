@@ -3,13 +3,9 @@
 
 #include <string_view>
 
-namespace poker {
+#include "text_encoding.h"
 
-// The encodings the texts exist in.
-enum class text_encoding {
-    utf8,  // terminals that expect UTF-8, and Windows consoles set to code page 65001
-    cp949, // a Korean Windows console's code page 949
-};
+namespace poker {
 
 // Results, by band of the winner's score, tested from the top down.
 inline constexpr int result_bands = 10;

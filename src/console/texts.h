@@ -7,18 +7,18 @@
 // writer adds one where a line ends.
 #pragma once
 
-#include "console/texts_cp949.h"
-#include "console/texts_utf8.h"
+#include "texts_cp949.h"
+#include "texts_utf8.h"
 
 namespace poker {
 
-// The texts in the encoding the program was built for. Where the platform
-// says what its output expects, the program may choose the other table at
-// start (see standard_io.h).
-#if POKER_TEXTS_CP949
-inline constexpr const text_table& build_texts = cp949_texts;
-#else
-inline constexpr const text_table& build_texts = utf8_texts;
-#endif
+// The texts in an encoding. Where the platform says what its output
+// expects, the program chooses the table at start (see standard_streams.h).
+constexpr const text_table& texts_in(text_encoding encoding) {
+    return encoding == text_encoding::utf8 ? utf8_texts : cp949_texts;
+}
+
+// The texts in the encoding the program was built for.
+inline constexpr const text_table& build_texts = texts_in(build_encoding);
 
 } // namespace poker

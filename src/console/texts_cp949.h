@@ -5,8 +5,8 @@
 // The texts test fails until the two tables agree.
 #pragma once
 
-#include "console/menu_block.h"
-#include "console/text_table.h"
+#include "menu_block.h"
+#include "text_table.h"
 
 namespace poker {
 

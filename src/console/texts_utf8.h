@@ -1,8 +1,8 @@
 // The console's texts in UTF-8. Keep texts_cp949.h in step with this file.
 #pragma once
 
-#include "console/menu_block.h"
-#include "console/text_table.h"
+#include "menu_block.h"
+#include "text_table.h"
 
 namespace poker {
 

@@ -1,5 +1,5 @@
 // Preparing a hand for scoring: card text to rank values and suits, sorted.
-#include "hand/hand.h"
+#include "hand.h"
 
 #include <array>
 #include <cstddef>

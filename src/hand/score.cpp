@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 
-#include "hand/hand.h"
+#include "hand.h"
 
 namespace poker {
 

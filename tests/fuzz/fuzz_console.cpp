@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "console/cp949.h"
-#include "console/texts.h"
+#include "cp949.h"
+#include "texts.h"
 #include "decoding_model.h"
 #include "memory_io.h"
 

@@ -9,7 +9,8 @@
 
 #include <cstddef>
 
-#include "console/character_carry.h"
+#include "character_carry.h"
+#include "text_encoding.h"
 
 namespace poker {
 

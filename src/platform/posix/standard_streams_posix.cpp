@@ -1,15 +1,14 @@
 // Standard input and output on POSIX systems, at the level of descriptors.
 //
-// The records in io.h do their own buffering, so a second layer of stdio
+// The records in buffered_io.h do their own buffering, so a second layer of stdio
 // buffering would only copy the bytes again. Reading the descriptor also
 // returns as soon as a typed line is there, where a buffered stdio read of a
 // large block would wait for the block to fill.
 #include <cerrno>
 #include <unistd.h>
 
-#include "console/cp949.h"
-#include "console/standard_io.h"
-#include "console/texts.h"
+#include "cp949.h"
+#include "standard_streams.h"
 
 namespace poker {
 
@@ -47,7 +46,7 @@ void open_standard_streams(standard_streams& streams) {
     streams.source = read_standard_input;
     streams.sink = write_standard_output;
     streams.sink_context = nullptr;
-    streams.texts = &build_texts;
+    streams.encoding = build_encoding;
     // Only a CP949 build has the CP949 converter, and with it iconv, linked in.
 #if POKER_TEXTS_CP949
     streams.encode = cp949_from_unicode;

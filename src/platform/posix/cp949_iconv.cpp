@@ -1,5 +1,5 @@
 // CP949 through iconv: see cp949.h.
-#include "console/cp949.h"
+#include "cp949.h"
 
 #include <cstring>
 #include <iconv.h>

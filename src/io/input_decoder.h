@@ -15,7 +15,7 @@
 
 #include <cstddef>
 
-#include "console/io.h"
+#include "buffered_io.h"
 
 namespace poker {
 

@@ -8,7 +8,8 @@
 
 #include <cstddef>
 
-#include "console/io.h"
+#include "buffered_io.h"
+#include "text_encoding.h"
 
 namespace poker {
 

@@ -1,5 +1,5 @@
-// Buffered console input and output: the slow paths of io.h.
-#include "console/io.h"
+// Buffered console input and output: the slow paths of buffered_io.h.
+#include "buffered_io.h"
 
 #include <cerrno>
 

@@ -3,7 +3,8 @@
 // The main loop never touches the global streams: it reads from an `input`
 // and writes to an `output`, each of which is bound to a plain function that
 // moves bytes. `main` binds them to standard input and output; the tests and
-// the fuzzer bind them to memory and drive whole sessions that way.
+// the fuzzer bind them to memory and drive whole sessions that way. Tokens
+// are read from an `input` by token_reader.h.
 #pragma once
 
 #include <cstddef>
@@ -11,9 +12,11 @@
 #include <cstring>
 #include <string_view>
 
-#include "console/text_table.h"
-
 namespace poker {
+
+// The texts an output writes, in its encoding: a table of the console's
+// (text_table.h in src/console), which this layer only carries.
+struct text_table;
 
 // Moves up to `capacity` bytes into `buffer`. Returns how many, 0 at end of
 // input, or -1 on failure with errno set.
@@ -36,9 +39,10 @@ struct output {
     char buffer[io_buffer_size]; // bytes not yet handed to sink
 };
 
-// One whitespace-delimited token. Only its first bytes are kept, so a token
-// of any length costs the same memory; its length and whether it is a number
-// are worked out as it streams past.
+// One whitespace-delimited token, as read_token (token_reader.h) finds it.
+// Only its first bytes are kept, so a token of any length costs the same
+// memory; its length and whether it is a number are worked out as it
+// streams past.
 struct token {
     char text[11];      // the first ten bytes, NUL-padded behind a shorter token
     std::size_t length; // its length in bytes
@@ -58,7 +62,7 @@ struct input {
     int error;                     // errno of that failure
     bool read_line_end;            // the last read that returned bytes ended with a line feed
     std::uint64_t written_at_read; // how much the tied output had written at that read
-    bool has_pending;              // pending was looked at and put back
+    bool has_pending;              // pending was looked at and put back (unread_token)
     token pending;                 // the token the next read_token returns
     char buffer[io_buffer_size];   // bytes read ahead from source
 };
@@ -79,15 +83,6 @@ inline std::uint64_t written(const output& out) {
 // so that whatever was written is on the screen before the read waits.
 // Returns false at end of input, on a read failure, or when the tied output has failed.
 bool fill(input& in);
-
-// Reads the next token, skipping the blanks and line ends before it: space,
-// tab, line feed, vertical tab, form feed and carriage return. Every other
-// byte, NUL and bytes above 127 included, belongs to a token. Returns false at
-// end of input (or when input or output has failed) before any token byte.
-bool read_token(input& in, token& t);
-
-// Puts a token back, so that the next read_token returns it again.
-void unread_token(input& in, const token& t);
 
 void write_slow(output& out, std::string_view text);
 

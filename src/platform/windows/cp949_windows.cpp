@@ -1,5 +1,5 @@
 // CP949 through WideCharToMultiByte: see cp949.h.
-#include "console/cp949.h"
+#include "cp949.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // Korean on a Windows console whatever its code page: see windows_console.h.
-#include "console/windows_console.h"
+#include "windows_console.h"
 
 #include <cerrno>
 

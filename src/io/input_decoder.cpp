@@ -1,5 +1,5 @@
 // Input as the program reads it: see input_decoder.h.
-#include "console/input_decoder.h"
+#include "input_decoder.h"
 
 #include <algorithm>
 #include <cstring>

@@ -13,10 +13,9 @@
 
 #include <windows.h>
 
-#include "console/cp949.h"
-#include "console/standard_io.h"
-#include "console/texts.h"
-#include "console/windows_console.h"
+#include "cp949.h"
+#include "standard_streams.h"
+#include "windows_console.h"
 
 namespace poker {
 
@@ -77,13 +76,14 @@ void open_standard_streams(standard_streams& streams) {
     const bool console_out = is_console(STD_OUTPUT_HANDLE);
     // Redirected output from a console set to UTF-8 (chcp 65001) is read
     // back there as UTF-8, by type, more and PowerShell alike.
-    streams.texts = !console_out && GetConsoleOutputCP() == CP_UTF8 ? &utf8_texts : &build_texts;
+    streams.encoding =
+        !console_out && GetConsoleOutputCP() == CP_UTF8 ? text_encoding::utf8 : build_encoding;
     streams.encode =
-        streams.texts->encoding == text_encoding::utf8 ? utf8_from_unicode : cp949_from_unicode;
+        streams.encoding == text_encoding::utf8 ? utf8_from_unicode : cp949_from_unicode;
     streams.source = read_standard_input;
     static windows_console console;
     if (console_out) {
-        open_windows_console(console, streams.texts->encoding);
+        open_windows_console(console, streams.encoding);
         streams.sink = write_windows_console;
         streams.sink_context = &console;
     } else {

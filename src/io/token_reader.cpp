@@ -1,5 +1,6 @@
-// Token reads: whitespace-delimited tokens of any length in constant memory.
-#include "console/io.h"
+// Whitespace-delimited tokens of any length in constant memory: see
+// token_reader.h.
+#include "token_reader.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // Whole characters out of writes that may cut them: see character_carry.h.
-#include "console/character_carry.h"
+#include "character_carry.h"
 
 #include <cstring>
 

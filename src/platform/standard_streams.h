@@ -4,14 +4,16 @@
 // which functions move the bytes, the encoding the output wants its texts in
 // (and so the encoding that UTF-16 input is decoded into), whether a Ctrl-Z
 // ends the input, and how the screen stands when input ends. Each platform
-// has its own file: standard_io_posix.cpp and standard_io_windows.cpp.
+// has its own folder: posix/standard_streams_posix.cpp and
+// windows/standard_streams_windows.cpp.
 #pragma once
 
 #include <cstddef>
 
-#include "console/input_decoder.h"
-#include "console/io.h"
-#include "console/loop.h"
+#include "buffered_io.h"
+#include "end_of_input.h"
+#include "input_decoder.h"
+#include "text_encoding.h"
 
 namespace poker {
 
@@ -19,7 +21,7 @@ struct standard_streams {
     read_function source;    // standard input, byte for byte
     write_function sink;     // standard output
     void* sink_context;      // handed to sink
-    const text_table* texts; // the texts, in the encoding the output wants
+    text_encoding encoding;  // what the output wants its texts in
     unicode_encoder encode;  // UTF-16 input into that encoding
     bool ctrl_z_ends_input;  // the platform's rule: a Ctrl-Z ends the input
     end_of_input where;      // what standard input and output are

@@ -1,0 +1,14 @@
+// How the screen stands when input ends, which depends on what standard
+// input and output are: the platform says which (standard_streams.h), and
+// the main loop ends the last line accordingly.
+#pragma once
+
+namespace poker {
+
+enum class end_of_input {
+    piped,         // a pipe or a file: the program ends a line it left open
+    at_a_terminal, // a Linux terminal, whose echo of Enter already ended the line
+    at_a_console,  // a Windows console, where input only ends after an Enter
+};
+
+} // namespace poker
