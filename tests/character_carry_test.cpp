@@ -1,45 +1,88 @@
 // Whole characters out of writes cut anywhere: what the Windows console
-// writer relies on, checked where it compiles everywhere.
+// writer relies on, checked where it compiles everywhere, against where
+// iconv says each character ends.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "character_carry.h"
-#include "texts.h"
+#include "decoding_model.h"
 
 namespace {
 
 bool collect(void* context, const char* data, std::size_t size) {
-    static_cast<std::vector<std::string>*>(context)->emplace_back(data, size);
+    static_cast<std::string*>(context)->append(data, size);
     return true;
 }
 
-// Every way of cutting a text into writes of 1 to 5 bytes, and cuts that
-// land inside the character carried from the write before.
-TEST(CharacterCarry, WritesWholeCharactersHoweverTheWritesAreCut) {
-    for (const poker::text_table* texts : {&poker::utf8_texts, &poker::cp949_texts}) {
-        const std::string text = std::string(texts->results[0][0]) + "\n" +
-                                 std::string(texts->came_through) + std::string(texts->prompt);
-        for (std::size_t piece = 1; piece <= 5; ++piece) {
-            poker::character_carry carry{};
-            poker::open_character_carry(carry, texts->encoding);
-            std::vector<std::string> writes;
-            for (std::size_t at = 0; at < text.size(); at += piece) {
-                const std::size_t size = std::min(piece, text.size() - at);
-                ASSERT_TRUE(
-                    poker::write_whole_characters(carry, text.data() + at, size, collect, &writes));
-            }
-            std::string joined;
-            for (const std::string& w : writes) {
-                EXPECT_EQ(poker::whole_characters(texts->encoding, w.data(), w.size()), w.size())
-                    << "a write of " << w.size() << " bytes cuts a character, pieces of " << piece;
-                joined += w;
-            }
-            EXPECT_EQ(joined, text) << "pieces of " << piece;
-            EXPECT_EQ(carry.size, 0u);
+// Where each character of `text` ends, by iconv: a character is the
+// shortest run of one to four bytes that iconv converts whole, or a lone
+// byte that starts none (0x80 and 0xFF in CP949).
+std::vector<bool> character_ends(const std::string& text, const char* encoding) {
+    std::vector<bool> ends(text.size() + 1, false);
+    ends[0] = true;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t length = 1;
+        while (length <= 4 && at + length <= text.size() &&
+               !poker::testing::try_convert(text.substr(at, length), encoding, "UTF-32LE")) {
+            ++length;
+        }
+        at += length > 4 || at + length > text.size() ? 1 : length;
+        ends[at] = true;
+    }
+    return ends;
+}
+
+struct carry_case {
+    const char* name;
+    poker::text_encoding encoding;
+    const char* iconv_name;
+    std::string text;
+};
+
+class CharacterCarry : public ::testing::TestWithParam<carry_case> {};
+
+// A text of characters of every length, written in two pieces cut at every
+// point, and a byte at a time: after each write, the sink must have had
+// exactly the characters that the bytes written so far complete.
+TEST_P(CharacterCarry, PassesOnExactlyTheWholeCharacters) {
+    const carry_case& c = GetParam();
+    const std::vector<bool> ends = character_ends(c.text, c.iconv_name);
+    const auto whole_before = [&](std::size_t written) {
+        while (!ends[written]) {
+            --written;
+        }
+        return c.text.substr(0, written);
+    };
+    for (std::size_t cut = 0; cut <= c.text.size(); ++cut) {
+        // cut == size: a byte at a time; otherwise two pieces.
+        const std::size_t step = cut == c.text.size() ? 1 : c.text.size();
+        poker::character_carry carry{};
+        poker::open_character_carry(carry, c.encoding);
+        std::string received;
+        for (std::size_t at = 0; at < c.text.size();) {
+            const std::size_t end = at < cut && cut < c.text.size() ? cut : at + step;
+            const std::size_t size = std::min(end, c.text.size()) - at;
+            ASSERT_TRUE(
+                poker::write_whole_characters(carry, c.text.data() + at, size, collect, &received));
+            at += size;
+            EXPECT_EQ(received, whole_before(at)) << "after " << at << " bytes, cut at " << cut;
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CharacterCarry,
+    ::testing::Values(
+        // a, é, 가 and 😀: one, two, three and four bytes.
+        carry_case{"Utf8", poker::text_encoding::utf8, "UTF-8",
+                   "a\xc3\xa9\xea\xb0\x80\xf0\x9f\x98\x80z\xc3\xa9"},
+        // 가 (lead 0xB0), 갂 (lead 0x81, the lowest), lone 0x80 and 0xFF, 힝 (lead 0xC8).
+        carry_case{"Cp949", poker::text_encoding::cp949, "CP949",
+                   "a\xb0\xa1\x81\x41\x80z\xff\xc8\xfe"
+                   "b"}),
+    poker::testing::case_name{});
 
 } // namespace

@@ -1,28 +1,35 @@
 #include "decoding_model.h"
 
+#include <iconv.h>
+
 #include <vector>
 
 namespace poker::testing {
 
-std::string utf8_encoder(char32_t c) {
-    std::string s;
-    const auto add = [&](char32_t byte) { s += static_cast<char>(byte); };
-    if (c < 0x80) {
-        add(c);
-    } else if (c < 0x800) {
-        add(0xc0 | c >> 6);
-        add(0x80 | (c & 0x3f));
-    } else if (c < 0x10000) {
-        add(0xe0 | c >> 12);
-        add(0x80 | (c >> 6 & 0x3f));
-        add(0x80 | (c & 0x3f));
-    } else {
-        add(0xf0 | c >> 18);
-        add(0x80 | (c >> 12 & 0x3f));
-        add(0x80 | (c >> 6 & 0x3f));
-        add(0x80 | (c & 0x3f));
+std::optional<std::string> try_convert(std::string_view text, const char* from, const char* to) {
+    const iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        return std::nullopt;
     }
-    return s;
+    std::string in(text);
+    std::string result(in.size() * 4 + 4, '\0');
+    char* in_ptr = in.data();
+    std::size_t in_left = in.size();
+    char* out_ptr = result.data();
+    std::size_t out_left = result.size();
+    const bool exact = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left) == 0;
+    iconv_close(cd);
+    if (!exact) {
+        return std::nullopt;
+    }
+    result.resize(result.size() - out_left);
+    return result;
+}
+
+std::string iconv_character(char32_t c, const char* encoding) {
+    const char utf32[4] = {static_cast<char>(c & 0xff), static_cast<char>(c >> 8 & 0xff),
+                           static_cast<char>(c >> 16 & 0xff), static_cast<char>(c >> 24)};
+    return try_convert(std::string_view(utf32, 4), "UTF-32LE", encoding).value_or("?");
 }
 
 namespace {
@@ -56,7 +63,7 @@ std::vector<char32_t> utf16_code_points(std::string_view bytes, bool little_endi
 
 } // namespace
 
-std::string decoded_model(std::string_view input, bool ctrl_z_ends, character_encoder encode) {
+std::string decoded_model(std::string_view input, bool ctrl_z_ends, const char* encoding) {
     const bool little = input.starts_with("\xff\xfe");
     if (!little && !input.starts_with("\xfe\xff")) {
         if (input.starts_with("\xef\xbb\xbf")) {
@@ -69,7 +76,7 @@ std::string decoded_model(std::string_view input, bool ctrl_z_ends, character_en
         if (ctrl_z_ends && c == 0x1a) {
             break;
         }
-        text += encode(c);
+        text += iconv_character(c, encoding);
     }
     return text;
 }

@@ -1,20 +1,25 @@
 // What the input decoder must make of an input, worked out the plain way:
-// the whole input at once, character by character.
+// the whole input at once, character by character, each character put in
+// the output's encoding by iconv rather than by the program's own encoders.
+// No GoogleTest here: the fuzzer uses it too.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace poker::testing {
 
-// One character in the output's encoding; "?" where that encoding lacks it.
-using character_encoder = std::string (*)(char32_t);
+// Converts with iconv, exactly; nothing when the text does not convert.
+std::optional<std::string> try_convert(std::string_view text, const char* from, const char* to);
 
-std::string utf8_encoder(char32_t c);
+// One character in `encoding` (an iconv name: "UTF-8", "CP949"), by iconv;
+// "?" where that encoding lacks it.
+std::string iconv_character(char32_t c, const char* encoding);
 
 // The input after its byte-order mark: UTF-8's skipped, UTF-16's decoded
-// with `encode`, anything else as it is. With ctrl_z_ends, everything from
-// the first Ctrl-Z character on is dropped.
-std::string decoded_model(std::string_view input, bool ctrl_z_ends, character_encoder encode);
+// into `encoding`, anything else as it is. With ctrl_z_ends, everything
+// from the first Ctrl-Z character on is dropped.
+std::string decoded_model(std::string_view input, bool ctrl_z_ends, const char* encoding);
 
 } // namespace poker::testing

@@ -1,7 +1,6 @@
 // Texts in the build's encoding, for tests that compare what the console wrote.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,9 +18,6 @@ inline constexpr std::string_view menu_utf8 =
 
 // The UTF-8 text as the program writes it: itself, or CP949 in a CP949 build.
 std::string encoded(std::string_view utf8);
-
-// Converts with iconv, exactly; nothing when the text does not convert.
-std::optional<std::string> try_convert(std::string_view text, const char* from, const char* to);
 
 // Converts with iconv; fails the current test when the text does not convert.
 std::string convert(std::string_view text, const char* from, const char* to);

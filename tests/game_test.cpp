@@ -4,8 +4,8 @@
 #include <string>
 
 #include "case_name.h"
-#include "game.h"
 #include "encoding.h"
+#include "game.h"
 #include "memory_io.h"
 #include "token_reader.h"
 
@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         print_case{"TwoPairB", 2, 300, "투페어로 B가 이겼습니다."},
         print_case{"OnePairA", 1, 299, "원페어로 A가 이겼습니다."},
         print_case{"OnePairB", 2, 207, "원페어로 B가 이겼습니다."},
+        print_case{"OnePairBottomA", 1, 200, "원페어로 A가 이겼습니다."},
         print_case{"HighCardA", 1, 114, "탑으로 A가 이겼습니다."},
         print_case{"HighCardB", 2, 199, "탑으로 B가 이겼습니다."},
         print_case{"BelowAllBandsA", 1, 99, "탑으로 A가 이겼습니다."},

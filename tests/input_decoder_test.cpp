@@ -6,9 +6,8 @@
 #include <string>
 
 #include "case_name.h"
-#include "input_decoder.h"
 #include "decoding_model.h"
-#include "encoding.h"
+#include "input_decoder.h"
 #include "memory_io.h"
 
 namespace {
@@ -16,12 +15,6 @@ namespace {
 using poker::text_encoding;
 using poker::testing::read_all_decoded;
 using namespace std::string_literals; // "..."s keeps the NUL bytes of UTF-16
-
-// One character through iconv, "?" where CP949 lacks it.
-std::string cp949_encoder(char32_t c) {
-    return poker::testing::try_convert(poker::testing::utf8_encoder(c), "UTF-8", "CP949")
-        .value_or("?");
-}
 
 struct decoding_case {
     const char* name;
@@ -75,6 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
                       be + "\0"
                            "2\xac\x00"s,
                       cp949, false, "2\xb0\xa1"},
+        // The edges of UTF-8's lengths, and the last unit before the surrogates.
+        decoding_case{"TwoByteUtf8FromFirstToLast", le + "\x80\0\xff\x07\0\x08"s, utf8, false,
+                      "\xc2\x80\xdf\xbf\xe0\xa0\x80"},
+        decoding_case{"LastUnitBeforeSurrogatesToUtf8", be + "\xd7\xff"s, utf8, false,
+                      "\xed\x9f\xbf"},
+        decoding_case{"TwoByteUtf8CharactersToCp949", le + "\x80\0\xb7\0\xff\x07\xff\xd7"s, cp949,
+                      false, "?\xa1\xa4??"},
         decoding_case{"SurrogatePairToUtf8", le + "\x3d\xd8\x00\xde"s, utf8, false,
                       "\xf0\x9f\x98\x80"},
         decoding_case{"CharacterCp949LacksIsQuestionMark",
@@ -125,8 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
 // plain model, in pieces of every size.
 TEST(Decoding, RandomUtf16MatchesTheModel) {
     std::mt19937 random(949);
-    const char16_t kinds[] = {u'2',   u' ',   u'\n',  0x1a,   0xac1a,
-                              0xd55c, 0xd800, 0xdbff, 0xdc00, 0xfeff};
+    const char16_t kinds[] = {u'2',   u' ',   u'\n',  0x1a,   0x80,   0xb7,   0x7ff, 0xac1a,
+                              0xd55c, 0xd7ff, 0xd800, 0xdbff, 0xdc00, 0xe000, 0xfeff};
     for (int round = 0; round < 300; ++round) {
         std::string input = round % 2 == 0 ? le : be;
         const int units = static_cast<int>(random() % 40);
@@ -141,8 +141,8 @@ TEST(Decoding, RandomUtf16MatchesTheModel) {
         }
         const bool ctrl_z = round % 3 == 0;
         const auto target = round % 5 == 0 ? cp949 : utf8;
-        const std::string expected = poker::testing::decoded_model(
-            input, ctrl_z, target == cp949 ? cp949_encoder : poker::testing::utf8_encoder);
+        const std::string expected =
+            poker::testing::decoded_model(input, ctrl_z, target == cp949 ? "CP949" : "UTF-8");
         const std::size_t chunk = 1 + random() % 7;
         EXPECT_EQ(read_all_decoded(input, target, ctrl_z, chunk, 1 + random() % 9), expected)
             << "round " << round << ", chunk " << chunk;

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "input_decoder.h"
 #include "buffered_io.h"
+#include "input_decoder.h"
 #include "texts.h"
 
 namespace poker::testing {

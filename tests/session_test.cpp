@@ -8,8 +8,8 @@
 #include <string>
 
 #include "case_name.h"
-#include "loop.h"
 #include "encoding.h"
+#include "loop.h"
 #include "memory_io.h"
 
 namespace {
@@ -25,6 +25,7 @@ const std::string menu = encoded(poker::testing::menu_utf8);
 const std::string again = encoded("다시 입력해주세요 \n");
 const std::string through = encoded("넘어 왔으 \n");
 const std::string royal_a = encoded("로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰 \n");
+const std::string royal_b = encoded("로얄 스트레이트 플러쉬로 B가 이겼습니다.계산해쓰 \n");
 const std::string pair_b = encoded("원페어로 B가 이겼습니다.계산해쓰 \n");
 const std::string ten_please = encoded("카드 다섯 장을 10글자로 입력해주세요\n");
 // What the console shows when input ends at the prompt.
@@ -32,7 +33,7 @@ const std::string last_menu = menu + "\n";
 
 struct session_case {
     const char* name;
-    const char* typed;
+    std::string typed;
     std::string shown;
 };
 
@@ -42,7 +43,7 @@ TEST_P(Sessions, ShowExactly) {
     const session_case& c = GetParam();
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{5}, poker::io_buffer_size}) {
         EXPECT_EQ(session(c.typed, chunk), c.shown)
-            << "typed \"" << c.typed << "\", chunk " << chunk;
+            << "typed \"" << c.typed.substr(0, 60) << "\", chunk " << chunk;
     }
 }
 
@@ -81,13 +82,28 @@ INSTANTIATE_TEST_SUITE_P(
                      menu + again + menu + royal_a + through + last_menu},
         session_case{"SelectionBeyond32BitsIsOutOfRange", "4294967298 1 2 1 AHKHQHJH0H 2S3S4S5S6S",
                      menu + again + menu + royal_a + through + last_menu},
+        session_case{"NegativeSelectionIsOutOfRange", "-1 9 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"NegativeBeyond32BitsIsOutOfRange", "-4294967295 9 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"ByteBeforeZeroIsNoDigit", "/ 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
+        session_case{"DigitAfterLetterIsNoNumber", "x1 2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + again + menu + royal_a + through + last_menu},
         session_case{"GameNumberOfAnySizeIsConsumed",
                      "2 -99999999999999999999999 AHKHQHJH0H 2S3S4S5S6S",
                      menu + royal_a + through + last_menu},
         session_case{"MissingGameNumberLeavesHandForA", "2 AHKHQHJH0H 2S3S4S5S6S",
                      menu + royal_a + through + last_menu},
-        session_case{"HandStartingWithDigitsIsNoGameNumber", "3 2S3S4S5S6S AHKHQHJH0H",
-                     menu + through + last_menu},
+        session_case{"HandStartingWithDigitsIsNoGameNumber", "2 2S3S4S5S6S AHKHQHJH0H",
+                     menu + royal_b + through + last_menu},
+        // Blanks that fill a whole read, before a token and at the start.
+        session_case{"BlanksEndingAtAFullRead",
+                     "2" + std::string(poker::io_buffer_size - 1, ' ') + "5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + royal_a + through + last_menu},
+        session_case{"FullReadOfBlanksFirst",
+                     std::string(poker::io_buffer_size, '\n') + "2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + royal_a + through + last_menu},
         session_case{"NonNumberAfterOutOfRangeIsNextSelection", "7 x 2 5 AHKHQHJH0H 2S3S4S5S6S",
                      menu + again + menu + again + menu + royal_a + through + last_menu},
         session_case{"EndAtGameNumber", "2", last_menu},
@@ -164,14 +180,14 @@ TEST(Console, WritesEverythingBeforeWaitingForInput) {
 
 struct counting_sink {
     std::size_t calls = 0;
-    bool fail = false;
+    std::size_t fails_from = SIZE_MAX; // the first call that fails
 };
 
 bool count_writes(void* context, const char* /*data*/, std::size_t /*size*/) {
     auto& sink = *static_cast<counting_sink*>(context);
     ++sink.calls;
     errno = ENOSPC;
-    return !sink.fail;
+    return sink.calls < sink.fails_from;
 }
 
 std::string many_games(int games) {
@@ -256,17 +272,30 @@ TEST(Console, LongSessionAcrossFullBuffers) {
     }
 }
 
-// Once nothing can be written, the program stops reading more games.
+// Once nothing can be written, the program reads no more input: not one read
+// after the write that failed, in the middle of a long session.
+struct failing_output {
+    poker::testing::memory_source source;
+    counting_sink sink;
+    std::size_t reads_after_failure;
+};
+
+std::ptrdiff_t read_watching_output(void* context, char* buffer, std::size_t capacity) {
+    auto& f = *static_cast<failing_output*>(context);
+    f.reads_after_failure += f.sink.calls >= f.sink.fails_from ? 1 : 0;
+    return poker::testing::read_memory(&f.source, buffer, capacity);
+}
+
 TEST(Console, StopsReadingWhenOutputFails) {
     const std::string typed = many_games(100000);
-    poker::testing::memory_source source{typed, 4096};
-    counting_sink sink{0, true};
+    failing_output f{{typed, 4096}, {0, 2}, 0};
     const auto records =
-        poker::testing::run_main_loop(poker::testing::read_memory, &source, count_writes, &sink);
+        poker::testing::run_main_loop(read_watching_output, &f, count_writes, &f.sink);
     EXPECT_TRUE(records.out->failed);
     EXPECT_EQ(records.out->error, ENOSPC);
     EXPECT_FALSE(records.in->failed);
-    EXPECT_LE(source.reads, 200u) << "input was read on after the output failed";
+    EXPECT_EQ(f.sink.calls, 2u) << "written on after the output failed";
+    EXPECT_EQ(f.reads_after_failure, 0u) << "input was read on after the output failed";
 }
 
 std::ptrdiff_t fail_after_first_read(void* context, char* buffer, std::size_t capacity) {

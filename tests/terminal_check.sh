@@ -3,7 +3,9 @@
 # are on the screen before anything is typed, a typed game is answered at
 # once, selection 3 takes its entries over several lines, and ending the
 # input ends the program with status 0 and leaves the shell's next text on
-# the next line, with no blank line before it.
+# the next line, with no blank line before it. With standard input from a
+# file and output to the terminal, or the reverse, the program ends the line
+# it left open, as into a pipe.
 # Usage: terminal_check.sh [--windows] path/to/poker [runner, e.g. wine]
 #   --windows  a Windows console: input ends with Ctrl-Z and Enter, which the
 #              terminal must not take as its suspend key; otherwise Ctrl-D,
@@ -20,8 +22,9 @@ poker=$1
 shift
 export LANG=C.UTF-8
 socket="poker-check-$$"
+work=$(mktemp -d)
 t() { tmux -L "$socket" "$@"; }
-trap 't kill-server 2>/dev/null || true' EXIT
+trap 't kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
 checks=0
 session=0 # each start gets a session of its own, in one server
 screen() { t capture-pane -p -t "s$session"; }
@@ -46,11 +49,13 @@ wait_for() { # pattern [count]
 }
 
 # A fresh terminal running the program, then the shell's next text.
+# `redirect` may send standard input or output elsewhere.
+redirect=
 start() {
     session=$((session + 1))
     t -u new-session -d -s "s$session" -x 100 -y 60 \
-        "stty susp undef; $* $poker; echo \"[exit \$?]\"; sleep 60"
-    wait_for '^입력:$'
+        "stty susp undef; $* $poker $redirect; echo \"[exit \$?]\"; sleep 60"
+    [ -n "$redirect" ] || wait_for '^입력:$'
 }
 
 # Ends the input, then expects status 0 and `above` as the line just above
@@ -86,4 +91,23 @@ if [ $windows = 0 ]; then
     keys "2" Enter "5" Enter
     end_input '^5 *$'
 fi
+# Input from a file whose last read ended with a line end, output to the
+# terminal: the terminal's echo did not end the prompt's line, the program must.
+printf '2\n' >"$work/in"
+redirect="<$work/in"
+start "$@"
+wait_for '\[exit 0\]$'
+screen | grep -B1 -- '^\[exit 0\]$' | head -1 | grep -q -- '^입력: *$' ||
+    fail "input from a file: the prompt's line is not ended"
+checks=$((checks + 1))
+
+# Typed input, output to a file: the file's last line is ended.
+redirect=">$work/out"
+start "$@"
+for _ in $(seq 400); do grep -q '입력:' "$work/out" 2>/dev/null && break; sleep 0.05; done
+keys "2" Enter "${end_keys[@]}"
+wait_for '^\[exit 0\]$'
+[ "$(tail -c 1 "$work/out" | od -An -tx1 | tr -d ' ')" = 0a ] ||
+    fail "output to a file does not end with a line end"
+checks=$((checks + 1))
 echo "$checks passed, 0 failed"

@@ -1,9 +1,9 @@
 // The CP949 texts must be exactly the UTF-8 texts converted.
 #include <gtest/gtest.h>
 
-#include "texts.h"
 #include "encoding.h"
 #include "memory_io.h"
+#include "texts.h"
 
 namespace {
 

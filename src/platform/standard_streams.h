@@ -18,13 +18,13 @@
 namespace poker {
 
 struct standard_streams {
-    read_function source;    // standard input, byte for byte
-    write_function sink;     // standard output
-    void* sink_context;      // handed to sink
-    text_encoding encoding;  // what the output wants its texts in
-    unicode_encoder encode;  // UTF-16 input into that encoding
-    bool ctrl_z_ends_input;  // the platform's rule: a Ctrl-Z ends the input
-    end_of_input where;      // what standard input and output are
+    read_function source;   // standard input, byte for byte
+    write_function sink;    // standard output
+    void* sink_context;     // handed to sink
+    text_encoding encoding; // what the output wants its texts in
+    unicode_encoder encode; // UTF-16 input into that encoding
+    bool ctrl_z_ends_input; // the platform's rule: a Ctrl-Z ends the input
+    end_of_input where;     // what standard input and output are
 };
 
 // Fills in `streams` for this process; called once, before any I/O.
