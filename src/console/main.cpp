@@ -8,7 +8,6 @@
 // after it (or, where SIGPIPE is ignored, with 1 and a line, like any other
 // failed write); on Windows with 1 and nothing on standard error.
 #include <cstdio>
-#include <system_error>
 
 #include "buffered_io.h"
 #include "input_decoder.h"
@@ -23,12 +22,6 @@ poker::output out;
 poker::input in;
 poker::input_decoder decoder;
 
-// What an errno value means, in the C library's words. (Not strerror, which
-// MSVC deprecates; this runs once, on the way out.)
-std::string describe(int error) {
-    return std::generic_category().message(error);
-}
-
 } // namespace
 
 int main() {
@@ -41,12 +34,12 @@ int main() {
     poker::main_loop(in, out, streams.where);
     if (out.failed) {
         if (!poker::reader_has_gone(out.error)) {
-            std::fprintf(stderr, "poker: cannot write output: %s\n", describe(out.error).c_str());
+            std::fprintf(stderr, "poker: cannot write output: %s\n", poker::error_text(out.error));
         }
         return 1;
     }
     if (in.failed) {
-        std::fprintf(stderr, "poker: cannot read input: %s\n", describe(in.error).c_str());
+        std::fprintf(stderr, "poker: cannot read input: %s\n", poker::error_text(in.error));
         return 1;
     }
     return 0;

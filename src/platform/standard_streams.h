@@ -34,4 +34,8 @@ void open_standard_streams(standard_streams& streams);
 // gone (a pipe closed early), which ends the program quietly.
 bool reader_has_gone(int error);
 
+// What an errno value means, in the C library's words: the reason on the
+// line that a failed read or write leaves on standard error.
+const char* error_text(int error);
+
 } // namespace poker

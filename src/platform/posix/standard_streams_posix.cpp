@@ -5,6 +5,7 @@
 // returns as soon as a typed line is there, where a buffered stdio read of a
 // large block would wait for the block to fill.
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 #include "cp949.h"
@@ -61,6 +62,10 @@ bool reader_has_gone(int /*error*/) {
     // A closed pipe ends the program by SIGPIPE before any write can fail;
     // where SIGPIPE is ignored, EPIPE is reported like any other failure.
     return false;
+}
+
+const char* error_text(int error) {
+    return std::strerror(error);
 }
 
 } // namespace poker

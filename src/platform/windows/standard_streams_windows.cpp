@@ -8,6 +8,7 @@
 // console's UTF-16 interface instead (windows_console.h).
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <io.h>
 
@@ -96,6 +97,14 @@ void open_standard_streams(standard_streams& streams) {
 
 bool reader_has_gone(int error) {
     return error == EPIPE;
+}
+
+const char* error_text(int error) {
+    // strerror_s, since the C runtime deprecates strerror; the program has
+    // one thread and asks once, on its way out.
+    static char text[256];
+    strerror_s(text, sizeof text, error);
+    return text;
 }
 
 } // namespace poker
