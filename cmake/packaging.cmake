@@ -9,8 +9,10 @@
 # release workflows (CMakePresets.json) run the whole of it in one command.
 #
 # The same commit gives the same package bytes wherever and whenever it is
-# built: every time stamp is the release date (release_date.cmake), and
-# every installed file and folder has fixed permissions and owner.
+# built: every time stamp is the release date (release_date.cmake), every
+# installed file and folder has fixed permissions, and the members of each
+# archive stand in a fixed order (cpack_environment.cmake.in and the
+# scripts it names).
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 # One version everywhere: the changelog's top entry must carry the project's.
