@@ -30,8 +30,10 @@ struct standard_streams {
 // Fills in `streams` for this process; called once, before any I/O.
 void open_standard_streams(standard_streams& streams);
 
-// Whether a write that failed with this errno failed because the reader has
-// gone (a pipe closed early), which ends the program quietly.
+// Whether a write that failed with this errno ends the program quietly,
+// because the reader has gone (a pipe closed early). Windows says so; on
+// POSIX systems SIGPIPE ends the program before, and where it is ignored
+// the failure is reported like any other, so the answer there is no.
 bool reader_has_gone(int error);
 
 // What an errno value means, in the C library's words: the reason on the
