@@ -5,6 +5,15 @@
 # the archive again, member for member, with mode 100644 as dpkg-deb does,
 # so that the package's bytes are the same under any umask. Every other
 # field stays as CPack wrote it: uid and gid 0, the release date.
+
+# A field of an ar header: the value, padded with blanks to its width.
+function(field value width result)
+  string(LENGTH "${value}" length)
+  math(EXPR padding "${width} - ${length}")
+  string(REPEAT " " ${padding} blanks)
+  set(${result} "${${result}}${value}${blanks}" PARENT_SCOPE)
+endfunction()
+
 foreach(deb IN LISTS CPACK_PACKAGE_FILES)
   set(work ${deb}.members)
   file(REMOVE_RECURSE ${work})
@@ -15,14 +24,6 @@ foreach(deb IN LISTS CPACK_PACKAGE_FILES)
                   COMMAND_ERROR_IS_FATAL ANY)
   string(STRIP "${members}" members)
   string(REPLACE "\n" ";" members "${members}")
-
-  # A field of an ar header: the value, padded with blanks to its width.
-  function(field value width result)
-    string(LENGTH "${value}" length)
-    math(EXPR padding "${width} - ${length}")
-    string(REPEAT " " ${padding} blanks)
-    set(${result} "${${result}}${value}${blanks}" PARENT_SCOPE)
-  endfunction()
 
   file(WRITE ${work}/header.0 "!<arch>\n")
   file(WRITE ${work}/padding "\n") # members start at even offsets

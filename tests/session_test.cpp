@@ -16,9 +16,11 @@ namespace {
 
 using poker::testing::encoded;
 
-std::string session(std::string_view typed, std::size_t chunk = poker::io_buffer_size) {
+std::string session(std::string_view typed, std::size_t chunk,
+                    poker::end_of_input where = poker::end_of_input::piped) {
     return poker::testing::with_console(
-        typed, chunk, [](poker::input& in, poker::output& out) { poker::main_loop(in, out); });
+        typed, chunk,
+        [where](poker::input& in, poker::output& out) { poker::main_loop(in, out, where); });
 }
 
 const std::string menu = encoded(poker::testing::menu_utf8);
@@ -35,6 +37,7 @@ struct session_case {
     const char* name;
     std::string typed;
     std::string shown;
+    poker::end_of_input where = poker::end_of_input::piped; // what stdin and stdout are
 };
 
 class Sessions : public ::testing::TestWithParam<session_case> {};
@@ -42,7 +45,7 @@ class Sessions : public ::testing::TestWithParam<session_case> {};
 TEST_P(Sessions, ShowExactly) {
     const session_case& c = GetParam();
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{5}, poker::io_buffer_size}) {
-        EXPECT_EQ(session(c.typed, chunk), c.shown)
+        EXPECT_EQ(session(c.typed, chunk, c.where), c.shown)
             << "typed \"" << c.typed.substr(0, 60) << "\", chunk " << chunk;
     }
 }
@@ -114,43 +117,22 @@ INSTANTIATE_TEST_SUITE_P(
                      menu + royal_a + through + last_menu}),
     poker::testing::case_name{});
 
-struct ending_case {
-    const char* name;
-    const char* typed;
-    poker::end_of_input where;
-    std::string shown;
-};
-
-class EndOfInput : public ::testing::TestWithParam<ending_case> {};
-
-// The shell's prompt must come on the next line, with no blank line before it.
-TEST_P(EndOfInput, LeavesTheShellOnTheNextLine) {
-    const ending_case& c = GetParam();
-    for (const std::size_t chunk : {std::size_t{1}, poker::io_buffer_size}) {
-        const std::string shown =
-            poker::testing::with_console(c.typed, chunk, [&](poker::input& in, poker::output& out) {
-                poker::main_loop(in, out, c.where);
-            });
-        EXPECT_EQ(shown, c.shown) << "typed \"" << c.typed << "\", chunk " << chunk;
-    }
-}
-
 constexpr auto terminal = poker::end_of_input::at_a_terminal;
 constexpr auto console = poker::end_of_input::at_a_console;
-constexpr auto piped = poker::end_of_input::piped;
 
+// The shell's prompt must come on the next line, with no blank line before it.
 INSTANTIATE_TEST_SUITE_P(
-    Screens, EndOfInput,
-    ::testing::Values(ending_case{"TerminalRightAfterPrompt", "", terminal, last_menu},
-                      ending_case{"TerminalAfterSelectionAndEnter", "2\n", terminal, menu},
-                      ending_case{"TerminalAfterGameNumberAndEnter", "2\n5\n", terminal, menu},
-                      ending_case{"TerminalAfterTypingWithoutEnter", "2", terminal, last_menu},
-                      ending_case{"TerminalAfterProgramWroteSinceEnter",
-                                  "2 5 AHKHQHJH0H 2S3S4S5S6S\n", terminal,
-                                  menu + royal_a + through + last_menu},
-                      ending_case{"ConsoleAfterEnter", "2 5\r\n", console, menu},
-                      ending_case{"ConsoleRightAfterPrompt", "", console, menu},
-                      ending_case{"PipeAfterLineEnd", "2\n", piped, last_menu}),
+    Screens, Sessions,
+    ::testing::Values(session_case{"TerminalRightAfterPrompt", "", last_menu, terminal},
+                      session_case{"TerminalAfterSelectionAndEnter", "2\n", menu, terminal},
+                      session_case{"TerminalAfterGameNumberAndEnter", "2\n5\n", menu, terminal},
+                      session_case{"TerminalAfterTypingWithoutEnter", "2", last_menu, terminal},
+                      session_case{"TerminalAfterProgramWroteSinceEnter",
+                                   "2 5 AHKHQHJH0H 2S3S4S5S6S\n",
+                                   menu + royal_a + through + last_menu, terminal},
+                      session_case{"ConsoleAfterEnter", "2 5\r\n", menu, console},
+                      session_case{"ConsoleRightAfterPrompt", "", menu, console},
+                      session_case{"PipeAfterLineEnd", "2\n", last_menu}),
     poker::testing::case_name{});
 
 // What each read found on the screen when it was asked for more input.

@@ -1,7 +1,7 @@
 // Standard input and output on POSIX systems, at the level of descriptors.
 //
-// The records in buffered_io.h do their own buffering, so a second layer of stdio
-// buffering would only copy the bytes again. Reading the descriptor also
+// The records in buffered_io.h do their own buffering, so a second layer of
+// stdio buffering would only copy the bytes again. Reading the descriptor also
 // returns as soon as a typed line is there, where a buffered stdio read of a
 // large block would wait for the block to fill.
 #include <cerrno>
