@@ -54,9 +54,19 @@ elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   endif()
   if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     # The hardening a distribution expects of a released binary (PIE is
-    # already the compilers' default there).
-    target_compile_options(poker_options INTERFACE
-      "$<$<CONFIG:Release>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
+    # already the compilers' default there). _FORTIFY_SOURCE only where
+    # neither the compiler (Ubuntu's defines it) nor the flags a packager
+    # passes set it already, so that their level, 3 on some, stays.
+    include(CheckCXXSourceCompiles)
+    set(CMAKE_REQUIRED_FLAGS "${CMAKE_CXX_FLAGS_RELEASE}")
+    unset(poker_fortify_set CACHE) # asked afresh at every configure: the flags may change
+    check_cxx_source_compiles("#ifndef _FORTIFY_SOURCE\n#error\n#endif\nint main() {}"
+                              poker_fortify_set)
+    unset(CMAKE_REQUIRED_FLAGS)
+    if(NOT poker_fortify_set)
+      target_compile_definitions(poker_options INTERFACE "$<$<CONFIG:Release>:_FORTIFY_SOURCE=2>")
+    endif()
+    target_compile_options(poker_options INTERFACE "$<$<CONFIG:Release>:-fstack-protector-strong>")
     target_link_options(poker_options INTERFACE "$<$<CONFIG:Release>:-Wl,-z,relro,-z,now>")
   elseif(WIN32)
     # The PE header's time stamp would be the moment of linking; left empty,
