@@ -5,7 +5,8 @@ documents follow.
 
 Usage: documents_check.py [--cp949] POKER DOCUMENT...
 
-What is taken from the documents (Markdown, or the manual page's troff):
+What is taken from the documents (Markdown, the manual page's troff, or the
+plain text of the zip's README.txt):
   examples  a code block (``` in Markdown, .nf to .fi in troff) whose first
             line is "$ COMMAND" with poker in it, and which shows output
             below it: the command runs in bash, in an empty folder, with
@@ -19,8 +20,16 @@ What is taken from the documents (Markdown, or the manual page's troff):
             result text for A and a hand that wins with it: A's hand must
             win against a high nine with exactly that text;
   texts     every other text of the program that a document quotes
-            (Markdown: `...`; troff: .B and .BR), as far as it holds
-            Hangul: it must be part of something the program wrote.
+            (Markdown: `...`; troff: .B and .BR; plain text: "..."), as
+            far as it holds Hangul: it must be part of something the
+            program wrote;
+  prompt    a text quoted right after "prompt" or right before "프롬프트":
+            it must be the prompt, the last line that poker writes;
+  plays     a line "Example: ENTRIES" or "예: ENTRIES": the entries must
+            play exactly one game and show the menu again;
+  4 goes on a line that says selection 4 does not quit: after a game of
+            selection 4 the menu must come back and play the next game.
+A document from which nothing is taken fails the check.
 --cp949: the program writes CP949, which is decoded before comparing.
 """
 import os
@@ -31,6 +40,10 @@ import tempfile
 
 HANGUL = re.compile("[\uac00-\ud7a3]")
 LOSER = "2S3D5H7C9S"  # a high nine, which every hand of the tables beats
+PROMPT = re.compile(r'prompt [`"]([^`"]+)[`"]|[`"]([^`"]+)[`"] 프롬프트')
+EXAMPLE = re.compile(r"^\s*(?:Example|예): (.+?)\s*$")
+FOUR_GOES_ON = re.compile(r"`?4`? does not quit|4를 (?:눌러도|골라도)")
+GAME = "AHKHQHJH0H 2S3S4S5S6S"
 
 
 class Failures:
@@ -125,6 +138,32 @@ def troff_parts(lines):
     return blocks, rows, quoted
 
 
+def text_parts(lines):
+    """Quoted texts of a plain text."""
+    quoted = [(number, text) for number, line in enumerate(lines, 1)
+              for text in re.findall(r'"([^"]+)"', line)]
+    return [], [], quoted
+
+
+def claims(lines):
+    """What the lines of any document say the program does, each as (line
+    number, entries to type, what must hold of the output, what that is)."""
+    found = []
+    for number, line in enumerate(lines, 1):
+        for a, b in PROMPT.findall(line):
+            found.append((number, "", lambda out, text=a or b: out.splitlines()[-1] == text,
+                          '"%s" is the prompt' % (a or b)))
+        for entries in EXAMPLE.findall(line):
+            found.append((number, entries + "\n",
+                          lambda out: out.count("계산해쓰 \n") == 1 and out.count("입력:") == 2,
+                          "%s plays one game and shows the menu again" % entries))
+        if FOUR_GOES_ON.search(line):
+            found.append((number, "4 %s 2 5 %s\n" % (GAME, GAME),
+                          lambda out: out.count("계산해쓰 \n") == 2,
+                          "after selection 4 the next game is played"))
+    return found
+
+
 def main():
     args = sys.argv[1:]
     encoding = "utf-8"
@@ -142,10 +181,20 @@ def main():
     for path in documents:
         with open(path, encoding="utf-8-sig") as f:
             lines = f.read().splitlines()
-        parts = troff_parts if path.endswith((".6", ".6.in")) else markdown_parts
+        parts = {".6": troff_parts, ".txt": text_parts}.get(
+            os.path.splitext(path.removesuffix(".in"))[1], markdown_parts)
         blocks, rows, quoted = parts(lines)
+        quoted = [(number, text) for number, text in quoted if HANGUL.search(text)]
         all_quoted += [("%s:%d" % (path, number), text) for number, text in quoted]
+        checks_before = failures.checks
 
+        for number, entries, holds, what in claims(lines):
+            got = run_poker(poker, entries, encoding)
+            written.append(got)
+            failures.check(holds(got), "%s:%d" % (path, number),
+                           what + ", but poker writes:\n" + got)
+
+        shown_before = len(all_shown)
         for number, block in blocks:
             if block and not block[0].startswith("$ ") and parts is troff_parts:
                 all_shown += [("%s:%d" % (path, number), line) for line in block]
@@ -165,6 +214,10 @@ def main():
             failures.check(results[:1] == [text], "%s:%d" % (path, number),
                            "%s wins with %s" % (hand, results[:1]))
 
+        # The texts and the shown lines are checked below, once everything is written.
+        taken = failures.checks - checks_before + len(quoted) + len(all_shown) - shown_before
+        failures.check(taken > 0, path, "nothing in it to check")
+
     # The texts that no example or row showed: a wrong selection and a
     # token of the wrong length.
     written.append(run_poker(poker, "7 9 2 1 AHKH 2S3S4S5S6S\n", encoding))
@@ -173,8 +226,7 @@ def main():
     for where, line in all_shown:
         failures.check(line in lines, where, '"%s" is not a line that poker writes' % line)
     for where, text in all_quoted:
-        if HANGUL.search(text):
-            failures.check(text in everything, where, '"%s" is not among poker\'s texts' % text)
+        failures.check(text in everything, where, '"%s" is not among poker\'s texts' % text)
 
     print("%d checked, %d failed" % (failures.checks, failures.count))
     sys.exit(1 if failures.count else 0)

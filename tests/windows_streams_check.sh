@@ -10,14 +10,18 @@ exe=$1
 sessions=$(dirname "$0")/sessions
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
+passed=0 failed=0
+result() { # name, problem ('' when the check passed)
+    if [ -n "$2" ]; then echo "FAIL: $1: $2"; failed=$((failed + 1)); else passed=$((passed + 1)); fi
+}
 
 for _ in $(seq 5000); do echo "2 5 AHKHQHJH0H 2S3S4S5S6S"; done >"$work/games.txt"
 wine "$exe" <"$work/games.txt" 2>"$work/err" | head -c 100 >/dev/null
 status=${PIPESTATUS[0]}
-[ "$status" -eq 1 ] || fail "early close: exit status $status, expected 1"
-[ -s "$work/err" ] && fail "early close: standard error says: $(head -1 "$work/err")"
+problem=
+[ "$status" -eq 1 ] || problem="exit status $status, expected 1; "
+[ -s "$work/err" ] && problem="${problem}standard error says: $(head -1 "$work/err")"
+result "early close" "$problem"
 
 cp "$exe" "$work/poker.exe"
 cp "$sessions/print_game.in" "$work/in.txt"
@@ -26,8 +30,10 @@ for code_page in 65001 949; do
         /dev/null </dev/null >/dev/null)
     if [ $code_page = 65001 ]; then cat "$sessions/print_game.out"; else
         iconv -f UTF-8 -t CP949 "$sessions/print_game.out"; fi | sed 's/$/\r/' >"$work/want"
-    cmp -s "$work/out.txt" "$work/want" || fail "output redirected at code page $code_page"
+    problem=
+    cmp -s "$work/out.txt" "$work/want" || problem="not the expected bytes"
+    result "output redirected at code page $code_page" "$problem"
 done
 
-echo "$((3 - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
