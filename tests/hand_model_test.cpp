@@ -7,6 +7,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "game.h"
 
@@ -132,6 +133,7 @@ struct plain_result {
     std::array<std::int32_t, 5> rank;
     std::array<char, 5> shape;
     std::int32_t straight, flush, score;
+    std::int32_t base; // the category's: 100 for a high card to 1000
 };
 
 plain_result plain_score(const char* card) {
@@ -166,10 +168,10 @@ plain_result plain_score(const char* card) {
         ++p.flush;
     }
     if (p.flush == 5 || p.straight == 5) {
-        const int base = p.flush == 5 && p.straight == 5 ? (r[4] == 14 ? 1000 : 900)
-                         : p.flush == 5                  ? 600
-                                                         : 500;
-        p.score = base + r[4];
+        p.base = p.flush == 5 && p.straight == 5 ? (r[4] == 14 ? 1000 : 900)
+                 : p.flush == 5                  ? 600
+                                                 : 500;
+        p.score = p.base + r[4];
         return p;
     }
     int matches = 1;
@@ -182,27 +184,56 @@ plain_result plain_score(const char* card) {
     }
     const bool three = (r[0] == r[1] && r[1] == r[2]) || (r[1] == r[2] && r[2] == r[3]) ||
                        (r[2] == r[3] && r[3] == r[4]);
-    p.score = matches == 4   ? top + (r[1] == r[3] ? 800 : 700)
-              : matches == 3 ? top + (three ? 400 : 300)
-              : matches == 2 ? top + 200
-                             : r[4] + 100;
+    p.base = matches == 4   ? (r[1] == r[3] ? 800 : 700)
+             : matches == 3 ? (three ? 400 : 300)
+             : matches == 2 ? 200
+                            : 100;
+    p.score = (matches >= 2 && matches <= 4 ? top : r[4]) + p.base;
     return p;
 }
 
-// Tokens of random bytes, biased towards rank characters and few suits so
-// that every category and every tie of ranks comes up often.
+// A random token of one of three kinds, in a random order of its cards:
+// any bytes, biased towards rank characters and two suits; a run of five
+// consecutive characters, rank characters or not (kHlHmHnHoH), in one suit
+// or two; or ranks drawn from two or three characters, which make the groups.
+void random_token(std::mt19937& random, char card[10]) {
+    const std::string common = "234567890JQKA1kz\x80\xff\x0e";
+    const auto any = [&] { return static_cast<char>(random() & 0xff); };
+    const auto from = [&](std::string_view chars) { return chars[random() % chars.size()]; };
+    constexpr std::string_view table_ranks = "A234567890JQKA"; // the ace also below the two
+    const char suit = any();
+    const bool one_suit = random() % 2 == 0;
+    const std::string pool{from(common), from(common), random() % 2 == 0 ? any() : from(common)};
+    const bool table_run = random() % 2 == 0;
+    const std::size_t table_start = random() % (table_ranks.size() - 4);
+    const char start = any();
+    const auto kind = random() % 3;
+    for (std::size_t i = 0; i < 5; ++i) {
+        char rank = random() % 4 != 0 ? any() : from(common);
+        if (kind == 1) {
+            rank = table_run ? table_ranks[table_start + i] : static_cast<char>(start + i);
+        } else if (kind == 2) {
+            rank = from(pool);
+        }
+        card[2 * i] = rank;
+        card[2 * i + 1] = kind != 0 && one_suit ? suit : random() % 4 != 0 ? any() : from("SH");
+    }
+    for (std::size_t i = 4; i > 0; --i) { // shuffle the cards
+        const std::size_t j = random() % (i + 1);
+        std::swap(card[2 * i], card[2 * j]);
+        std::swap(card[2 * i + 1], card[2 * j + 1]);
+    }
+}
+
+// Every category must come up often, including those that characters outside
+// the rank table reach, such as suited runs of them.
 TEST(OddTokens, MatchThePlainRules) {
     std::mt19937 random(1949);
-    const std::string common = "234567890JQKA1kz\x80\xff\x0e";
     long mismatches = 0;
+    std::array<long, 11> drawn{}; // by category base / 100
     for (int n = 0; n < 1'000'000; ++n) {
         char card[11] = {};
-        for (std::size_t i = 0; i < 10; ++i) {
-            const auto any = static_cast<char>(random() & 0xff);
-            card[i] = random() % 4 != 0 ? any
-                      : i % 2 == 0      ? common[random() % common.size()]
-                                        : "SH"[random() % 2];
-        }
+        random_token(random, card);
         poker::hand h{};
         std::memcpy(h.card, card, 10);
         poker::score_hand(h);
@@ -210,12 +241,16 @@ TEST(OddTokens, MatchThePlainRules) {
         const bool same = std::equal(p.rank.begin(), p.rank.end(), h.rank) &&
                           std::equal(p.shape.begin(), p.shape.end(), h.shape) &&
                           h.straight == p.straight && h.flush == p.flush && h.score == p.score;
+        ++drawn[static_cast<std::size_t>(p.base / 100)];
         if (!same && ++mismatches <= 10) {
             ADD_FAILURE() << "token " << ::testing::PrintToString(std::string(card, 10))
                           << ": score " << h.score << ", plain " << p.score;
         }
     }
     EXPECT_EQ(mismatches, 0);
+    for (std::size_t category = 1; category <= 10; ++category) {
+        EXPECT_GE(drawn[category], 1000) << "category " << category * 100 << " drawn too rarely";
+    }
 }
 
 } // namespace

@@ -85,6 +85,12 @@ INSTANTIATE_TEST_SUITE_P(
                       le + "\x00\xdc"
                            "A\0"s,
                       utf8, false, "?A"},
+        // Both ends of both ranges: U+DFFF and U+DC00 alone, U+D800 and
+        // U+DBFF before a unit that is no low surrogate.
+        decoding_case{"EndsOfTheSurrogateRanges",
+                      le + "\xff\xdf\x00\xdc\x00\xd8\xff\xdb"
+                           "A\0"s,
+                      utf8, false, "????A"},
         decoding_case{"HighSurrogateBeforeOtherUnit",
                       le + "\x00\xd8"
                            "A\0"s,
@@ -100,6 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "2 5\x1a"
                       "3 1",
                       utf8, true, "2 5"},
+        // Read three bytes at a time, the Ctrl-Z stands inside the first read.
+        decoding_case{"CtrlZInTheMiddleOfARead",
+                      "2\x1a"
+                      "3 1 4",
+                      utf8, true, "2"},
         decoding_case{"CtrlZAfterUtf8Mark",
                       "\xef\xbb\xbf\x1a"
                       "2",

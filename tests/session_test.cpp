@@ -100,12 +100,14 @@ INSTANTIATE_TEST_SUITE_P(
                      menu + royal_a + through + last_menu},
         session_case{"HandStartingWithDigitsIsNoGameNumber", "2 2S3S4S5S6S AHKHQHJH0H",
                      menu + royal_b + through + last_menu},
-        // Blanks that fill a whole read, before a token and at the start.
+        // Blanks that fill a whole read, before a token and at the start; the
+        // short read after the full one ends in a blank, behind which the
+        // buffer still holds the full read's blanks.
         session_case{"BlanksEndingAtAFullRead",
                      "2" + std::string(poker::io_buffer_size - 1, ' ') + "5 AHKHQHJH0H 2S3S4S5S6S",
                      menu + royal_a + through + last_menu},
         session_case{"FullReadOfBlanksFirst",
-                     std::string(poker::io_buffer_size, '\n') + "2 5 AHKHQHJH0H 2S3S4S5S6S",
+                     std::string(poker::io_buffer_size, '\n') + "2 5 AHKHQHJH0H 2S3S4S5S6S\n",
                      menu + royal_a + through + last_menu},
         session_case{"NonNumberAfterOutOfRangeIsNextSelection", "7 x 2 5 AHKHQHJH0H 2S3S4S5S6S",
                      menu + again + menu + again + menu + royal_a + through + last_menu},
