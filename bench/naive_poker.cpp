@@ -9,7 +9,7 @@
 #include <iostream>
 #include <string>
 
-#include "game.h"
+#include "hand.h"
 #include "texts.h"
 
 namespace {

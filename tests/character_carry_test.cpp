@@ -9,13 +9,9 @@
 #include "case_name.h"
 #include "character_carry.h"
 #include "decoding_model.h"
+#include "memory_io.h"
 
 namespace {
-
-bool collect(void* context, const char* data, std::size_t size) {
-    static_cast<std::string*>(context)->append(data, size);
-    return true;
-}
 
 // Where each character of `text` ends, by iconv: a character is the
 // shortest run of one to four bytes that iconv converts whole, or a lone
@@ -65,8 +61,8 @@ TEST_P(CharacterCarry, PassesOnExactlyTheWholeCharacters) {
         for (std::size_t at = 0; at < c.text.size();) {
             const std::size_t end = at < cut && cut < c.text.size() ? cut : at + step;
             const std::size_t size = std::min(end, c.text.size()) - at;
-            ASSERT_TRUE(
-                poker::write_whole_characters(carry, c.text.data() + at, size, collect, &received));
+            ASSERT_TRUE(poker::write_whole_characters(carry, c.text.data() + at, size,
+                                                      poker::testing::append_to_string, &received));
             at += size;
             EXPECT_EQ(received, whole_before(at)) << "after " << at << " bytes, cut at " << cut;
         }

@@ -7,7 +7,7 @@
 namespace poker::testing {
 
 std::string encoded(std::string_view utf8) {
-#if POKER_TEXTS_CP949
+#if POKER_ENCODING_CP949
     return convert(utf8, "UTF-8", "CP949");
 #else
     return std::string(utf8);

@@ -7,7 +7,6 @@
 #include "encoding.h"
 #include "game.h"
 #include "memory_io.h"
-#include "token_reader.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ TEST_P(FinalPrint, PicksColumnByWinnerAndRowByBand) {
     const print_case& c = GetParam();
     const std::string written =
         poker::testing::with_console("", 1, [&](poker::input&, poker::output& out) {
-            poker::final_print(out, c.winner, c.score);
+            poker::final_print(out, poker::build_texts, c.winner, c.score);
         });
     EXPECT_EQ(written, encoded(c.text)) << "winner " << c.winner << ", score " << c.score;
 }
@@ -65,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct game_case {
     const char* name;
-    const char* typed;   // the two hand tokens as typed, with their blanks
+    std::string typed;   // the two hand tokens as typed, with their blanks
     std::int32_t winner; // 0 when the game is not evaluated
     const char* written; // UTF-8
 };
@@ -76,16 +75,15 @@ class Games : public ::testing::TestWithParam<game_case> {};
 // buffer at a time, so tokens straddle every kind of read boundary.
 TEST_P(Games, ReadAndSettled) {
     const game_case& c = GetParam();
-    const std::string typed = c.typed; // may hold a NUL: see the row's name
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{3}, poker::io_buffer_size}) {
         std::int32_t winner = 0;
         const std::string written =
-            poker::testing::with_console(typed, chunk, [&](poker::input& in, poker::output& out) {
+            poker::testing::with_console(c.typed, chunk, [&](poker::input& in, poker::output& out) {
                 poker::hand a{};
                 poker::hand b{};
                 const poker::hands_read read = poker::read_hands(in, a, b);
                 ASSERT_NE(read, poker::hands_read::ended);
-                poker::settle_game(out, read, a, b, winner);
+                poker::settle_game(out, poker::build_texts, read, a, b, winner);
             });
         EXPECT_EQ(written, encoded(c.written)) << "input \"" << c.typed << "\", chunk " << chunk;
         EXPECT_EQ(winner, c.winner) << "input \"" << c.typed << "\", chunk " << chunk;
@@ -94,6 +92,7 @@ TEST_P(Games, ReadAndSettled) {
 
 INSTANTIATE_TEST_SUITE_P(
     TwoHands, Games,
+    // The first row's input ends right behind B's token, which ends it.
     ::testing::Values(game_case{"RoyalBeatsStraightFlush", "AHKHQHJH0H 2S3S4S5S6S", 1,
                                 "로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰 \n"},
                       game_case{"EqualFullHousesGoToB", "2H2D2SKCKH KHKDKS2C2H", 2,
@@ -118,55 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 "카드 다섯 장을 10글자로 입력해주세요\n"},
                       game_case{"LongTokenIsNotEvaluated", "2S3S4S5S6S AHKHQHJH0H7C", 0,
                                 "카드 다섯 장을 10글자로 입력해주세요\n"},
-                      game_case{"TokenEndsAtEndOfInput", "AHKHQHJH0H 2S3S4S5S6S", 1,
-                                "로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰 \n"}),
+                      // A's K is of the suit NUL: both hands are a high king, B wins.
+                      game_case{"NulByteCountsAsPartOfTheToken",
+                                std::string("2H5D7S9CK\0 2H5D7S9CKH\n", 22), 2,
+                                "탑으로 B가 이겼습니다.계산해쓰 \n"}),
     poker::testing::case_name{});
-
-TEST(Games, NulByteCountsAsPartOfTheToken) {
-    const std::string typed("2H5D7S9CK\0 2H5D7S9CKH\n", 22);
-    std::int32_t winner = 0;
-    const std::string written =
-        poker::testing::with_console(typed, 4, [&](poker::input& in, poker::output& out) {
-            poker::hand a{};
-            poker::hand b{};
-            const poker::hands_read read = poker::read_hands(in, a, b);
-            ASSERT_EQ(read, poker::hands_read::ten_bytes);
-            poker::settle_game(out, read, a, b, winner);
-        });
-    // A's top card is a NUL: 2, 5, 7, 9 and 0 sort to a high nine.
-    EXPECT_EQ(written, encoded("탑으로 B가 이겼습니다.계산해쓰 \n"));
-    EXPECT_EQ(winner, 2);
-}
-
-TEST(Games, HugeTokenIsReadWholeWithoutOverrun) {
-    std::string typed(3 * poker::io_buffer_size + 5, 'K');
-    typed += " 2S3S4S5S6S";
-    const std::string written =
-        poker::testing::with_console(typed, 1000, [&](poker::input& in, poker::output&) {
-            poker::hand a{};
-            poker::hand b{};
-            EXPECT_EQ(poker::read_hands(in, a, b), poker::hands_read::wrong_length);
-            EXPECT_EQ(std::string(b.card), "2S3S4S5S6S") << "B's token starts after A's ends";
-            EXPECT_EQ(a.card[10], '\0');
-        });
-    EXPECT_EQ(written, "");
-}
-
-// A full read that ends a few bytes into a long token: its length and first
-// ten bytes come from both reads.
-TEST(Games, LongTokenAcrossAFullRead) {
-    std::string typed(poker::io_buffer_size - 3, ' ');
-    typed += "AHKHQHJH0H2S3S4S 2S3S4S5S6S";
-    poker::testing::with_console(typed, poker::io_buffer_size,
-                                 [](poker::input& in, poker::output&) {
-                                     poker::token t{};
-                                     ASSERT_TRUE(poker::read_token(in, t));
-                                     EXPECT_EQ(t.length, 16u);
-                                     EXPECT_EQ(std::string(t.text), "AHKHQHJH0H");
-                                     ASSERT_TRUE(poker::read_token(in, t));
-                                     EXPECT_EQ(std::string(t.text), "2S3S4S5S6S")
-                                         << "the next token starts after the long one";
-                                 });
-}
 
 } // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "game.h"
+#include "hand.h"
 
 namespace {
 

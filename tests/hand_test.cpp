@@ -8,7 +8,6 @@
 #include <string>
 
 #include "case_name.h"
-#include "game.h"
 #include "hand.h"
 
 namespace {

@@ -39,31 +39,36 @@ std::string read_all_decoded(std::string_view text, text_encoding target, bool c
     return decoded;
 }
 
+namespace {
+
+console_records open_console(read_function source, void* source_context, write_function sink,
+                             void* sink_context, text_encoding encoding) {
+    console_records records{std::make_unique<output>(), std::make_unique<input_decoder>(),
+                            std::make_unique<input>()};
+    open_output(*records.out, sink, sink_context);
+    open_input_decoder(*records.decoder, source, source_context, encoder_for(encoding), false);
+    open_input(*records.in, read_decoded, records.decoder.get(), records.out.get());
+    return records;
+}
+
+} // namespace
+
 std::string with_console(std::string_view text, std::size_t chunk,
                          const std::function<void(input&, output&)>& body) {
     memory_source source{text, chunk};
     std::string written;
-    const console_records records = open_console(read_memory, &source, append_to_string, &written);
+    const console_records records =
+        open_console(read_memory, &source, append_to_string, &written, build_encoding);
     body(*records.in, *records.out);
     flush(*records.out);
     return written;
 }
 
-console_records open_console(read_function source, void* source_context, write_function sink,
-                             void* sink_context, const text_table& texts) {
-    console_records records{std::make_unique<output>(), std::make_unique<input_decoder>(),
-                            std::make_unique<input>()};
-    open_output(*records.out, sink, sink_context, texts);
-    open_input_decoder(*records.decoder, source, source_context, encoder_for(texts.encoding),
-                       false);
-    open_input(*records.in, read_decoded, records.decoder.get(), records.out.get());
-    return records;
-}
-
 console_records run_main_loop(read_function source, void* source_context, write_function sink,
-                              void* sink_context) {
-    console_records records = open_console(source, source_context, sink, sink_context);
-    main_loop(*records.in, *records.out);
+                              void* sink_context, const text_table& texts, end_of_input where) {
+    console_records records =
+        open_console(source, source_context, sink, sink_context, texts.encoding);
+    main_loop(*records.in, *records.out, texts, where);
     return records;
 }
 

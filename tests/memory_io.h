@@ -1,5 +1,5 @@
-// Console I/O records bound to memory, so that tests and the fuzzer can drive
-// the console and compare what it wrote byte for byte.
+// The console's I/O records bound to memory, so that tests and the fuzzer
+// can drive the console and compare what it wrote byte for byte.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "buffered_io.h"
+#include "end_of_input.h"
 #include "input_decoder.h"
 #include "texts.h"
 
@@ -17,15 +18,18 @@ namespace poker::testing {
 // Input served from a string, at most `chunk` bytes per read, so that tokens
 // straddle the reads' boundaries.
 struct memory_source {
-    std::string_view data;
-    std::size_t chunk = io_buffer_size;
-    std::size_t reads = 0; // how often the console asked for more
+    std::string_view data;              // what is left to serve
+    std::size_t chunk = io_buffer_size; // the most one read serves
+    std::size_t reads = 0;              // how often the console asked for more
 };
 
 // The program's own converter into an encoding, as main would choose it.
 unicode_encoder encoder_for(text_encoding encoding);
 
+// A read_function over a memory_source.
 std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity);
+
+// A write_function that appends to a std::string.
 bool append_to_string(void* context, const char* data, std::size_t size);
 
 // The console's records as main sets them up, on the heap (their buffers are
@@ -36,20 +40,20 @@ struct console_records {
     std::unique_ptr<input_decoder> decoder;
     std::unique_ptr<input> in;
 };
-console_records open_console(read_function source, void* source_context, write_function sink,
-                             void* sink_context, const text_table& texts = build_texts);
 
-// Runs the main loop on records bound to the given source and sink.
+// Runs the main loop, in `texts`, on records bound to the given source and
+// sink, and returns the records as the loop left them.
 console_records run_main_loop(read_function source, void* source_context, write_function sink,
-                              void* sink_context);
+                              void* sink_context, const text_table& texts = build_texts,
+                              end_of_input where = end_of_input::piped);
 
 // Everything a decoder over `text` passes on, read `capacity` bytes at a
 // time from a source that serves `chunk` bytes at a time.
 std::string read_all_decoded(std::string_view text, text_encoding target, bool ctrl_z_ends,
                              std::size_t chunk, std::size_t capacity);
 
-// Runs `body` on records bound to `text` and returns everything written,
-// flushed at the end.
+// Runs `body`, a piece of the console, on records bound to `text` and
+// returns everything written, flushed at the end.
 std::string with_console(std::string_view text, std::size_t chunk,
                          const std::function<void(input&, output&)>& body);
 

@@ -9,18 +9,19 @@
 
 #include "case_name.h"
 #include "encoding.h"
-#include "loop.h"
 #include "memory_io.h"
 
 namespace {
 
 using poker::testing::encoded;
 
-std::string session(std::string_view typed, std::size_t chunk,
-                    poker::end_of_input where = poker::end_of_input::piped) {
-    return poker::testing::with_console(
-        typed, chunk,
-        [where](poker::input& in, poker::output& out) { poker::main_loop(in, out, where); });
+std::string session(std::string_view typed, std::size_t chunk, poker::end_of_input where) {
+    poker::testing::memory_source source{typed, chunk};
+    std::string written;
+    poker::testing::run_main_loop(poker::testing::read_memory, &source,
+                                  poker::testing::append_to_string, &written, poker::build_texts,
+                                  where);
+    return written;
 }
 
 const std::string menu = encoded(poker::testing::menu_utf8);
@@ -120,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
     poker::testing::case_name{});
 
 constexpr auto terminal = poker::end_of_input::at_a_terminal;
-constexpr auto console = poker::end_of_input::at_a_console;
+constexpr auto windows_terminal = poker::end_of_input::at_a_windows_terminal;
 
 // The shell's prompt must come on the next line, with no blank line before it.
 INSTANTIATE_TEST_SUITE_P(
@@ -132,8 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                       session_case{"TerminalAfterProgramWroteSinceEnter",
                                    "2 5 AHKHQHJH0H 2S3S4S5S6S\n",
                                    menu + royal_a + through + last_menu, terminal},
-                      session_case{"ConsoleAfterEnter", "2 5\r\n", menu, console},
-                      session_case{"ConsoleRightAfterPrompt", "", menu, console},
+                      session_case{"WindowsTerminalAfterEnter", "2 5\r\n", menu, windows_terminal},
+                      session_case{"WindowsTerminalRightAfterPrompt", "", menu, windows_terminal},
                       session_case{"PipeAfterLineEnd", "2\n", last_menu}),
     poker::testing::case_name{});
 
@@ -243,10 +244,8 @@ TEST(Console, LongSessionAcrossFullBuffers) {
         ASSERT_LE(typed.size(), poker::io_buffer_size) << "the input must come in one read";
         poker::testing::memory_source source{typed};
         std::string written;
-        const auto records =
-            poker::testing::open_console(poker::testing::read_memory, &source,
-                                         poker::testing::append_to_string, &written, *texts);
-        poker::main_loop(*records.in, *records.out);
+        poker::testing::run_main_loop(poker::testing::read_memory, &source,
+                                      poker::testing::append_to_string, &written, *texts);
         const auto difference =
             std::mismatch(written.begin(), written.end(), shown.begin(), shown.end());
         EXPECT_TRUE(written == shown)

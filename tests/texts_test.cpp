@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "encoding.h"
-#include "memory_io.h"
 #include "texts.h"
 
 namespace {
@@ -15,7 +14,7 @@ TEST(Texts, Cp949TableIsTheUtf8TableConverted) {
     const poker::text_table& u = poker::utf8_texts;
     const poker::text_table& c = poker::cp949_texts;
     for (int column = 0; column < 2; ++column) {
-        for (int row = 0; row < poker::result_bands; ++row) {
+        for (std::size_t row = 0; row < poker::result_rows; ++row) {
             expect_converted(u.results[column][row], c.results[column][row]);
         }
     }

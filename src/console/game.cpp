@@ -33,45 +33,27 @@ hands_read read_hands(input& in, hand& a, hand& b) {
     return first == hands_read::ten_bytes ? second : first;
 }
 
-void score_hand(hand& h) {
-    split(h);
-    mapping(h);
-    sort(h.shape, h.rank);
-    h.straight = straight_check(h.rank);
-    h.flush = flush_check(h.shape);
-    h.score = calculation(h.flush, h.straight, h);
-    h.high = high_shape(h.shape);
-}
-
-void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner) {
+void evaluate_game(output& out, const text_table& texts, hand& a, hand& b, std::int32_t& winner) {
     score_hand(a);
     score_hand(b);
     // The higher score wins; on equal scores the higher tie value, and
     // since every hand has the same tie value, equal scores go to B.
     const bool a_wins = a.score > b.score || (a.score == b.score && a.high > b.high);
     winner = a_wins ? 1 : 2;
-    final_print(out, winner, a_wins ? a.score : b.score);
-    write_line(out, out.texts->calculated);
+    final_print(out, texts, winner, a_wins ? a.score : b.score);
+    write_line(out, texts.calculated);
 }
 
-std::string_view result_text(const text_table& texts, std::int32_t winner, std::int32_t score) {
-    // Bands of 100 from 1000 down to 200, the first that holds: row 0 for
-    // 1000 to 1099 ... row 8 for 200 to 299; any other score is a high card.
-    // Worked out rather than searched, since the search's exit mispredicts.
-    const bool in_a_band = score >= 200 && score <= 1099;
-    const std::int32_t row = in_a_band ? (1099 - score) / 100 : result_bands - 1;
-    return texts.results[winner == 1 ? 0 : 1][row];
+void final_print(output& out, const text_table& texts, std::int32_t winner, std::int32_t score) {
+    write(out, result_text(texts, winner, score));
 }
 
-void final_print(output& out, std::int32_t winner, std::int32_t score) {
-    write(out, result_text(*out.texts, winner, score));
-}
-
-void settle_game(output& out, hands_read read, hand& a, hand& b, std::int32_t& winner) {
+void settle_game(output& out, const text_table& texts, hands_read read, hand& a, hand& b,
+                 std::int32_t& winner) {
     if (read == hands_read::ten_bytes) {
-        evaluate_game(out, a, b, winner);
+        evaluate_game(out, texts, a, b, winner);
     } else {
-        write_line(out, out.texts->length_error);
+        write_line(out, texts.length_error);
     }
 }
 

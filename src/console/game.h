@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "buffered_io.h"
 #include "hand.h"
@@ -20,22 +19,17 @@ enum class hands_read {
 // Reads A's token, then B's, into the records' card fields.
 hands_read read_hands(input& in, hand& a, hand& b);
 
-// Runs every step of scoring on one hand and stores the results in it.
-void score_hand(hand& h);
-
 // Scores A's hand, then B's, sets winner (1 for A, 2 for B; equal scores go
 // to B), and writes the result text and the calculated trace line.
-void evaluate_game(output& out, hand& a, hand& b, std::int32_t& winner);
+void evaluate_game(output& out, const text_table& texts, hand& a, hand& b, std::int32_t& winner);
 
-// The result text for a winner code and the winner's score: the column by
-// winner (1 or any other), the row by score band.
-std::string_view result_text(const text_table& texts, std::int32_t winner, std::int32_t score);
-
-// Writes the result text in the output's texts, without a line end.
-void final_print(output& out, std::int32_t winner, std::int32_t score);
+// Writes the result text for a winner code and the winner's score (see
+// result_text), without a line end.
+void final_print(output& out, const text_table& texts, std::int32_t winner, std::int32_t score);
 
 // Settles a game that has been read: evaluates it when both tokens are ten
 // bytes long, and asks for ten-character hands otherwise.
-void settle_game(output& out, hands_read read, hand& a, hand& b, std::int32_t& winner);
+void settle_game(output& out, const text_table& texts, hands_read read, hand& a, hand& b,
+                 std::int32_t& winner);
 
 } // namespace poker

@@ -3,7 +3,6 @@
 
 #include "game.h"
 #include "menu.h"
-#include "text_table.h"
 
 namespace poker {
 
@@ -13,7 +12,7 @@ namespace {
 // user typed behind it) needs a line end before the shell's prompt.
 bool line_needs_end(const input& in, const output& out, end_of_input where) {
     switch (where) {
-    case end_of_input::at_a_console:
+    case end_of_input::at_a_windows_terminal:
         return false;
     case end_of_input::at_a_terminal:
         // Ctrl-D after the user's Enter: the echo gave a fresh line, unless
@@ -28,7 +27,7 @@ bool line_needs_end(const input& in, const output& out, end_of_input where) {
 
 } // namespace
 
-void main_loop(input& in, output& out, end_of_input where) {
+void main_loop(input& in, output& out, const text_table& texts, end_of_input where) {
     // The two hands live for the whole run; every game overwrites them.
     hand a{};
     hand b{};
@@ -36,7 +35,7 @@ void main_loop(input& in, output& out, end_of_input where) {
         std::int32_t selection = 0;
         std::int32_t game_number = 0; // read for selections 2 and 3; no game is stored, so unused
         std::int32_t winner = 0;
-        if (!choice(in, out, selection, game_number)) {
+        if (!choice(in, out, texts, selection, game_number)) {
             break;
         }
         const hands_read read = read_hands(in, a, b);
@@ -44,9 +43,9 @@ void main_loop(input& in, output& out, end_of_input where) {
             break; // never play a game with the previous game's cards
         }
         if (selection != 3) { // 3 deletes a game: there is nothing to show
-            settle_game(out, read, a, b, winner);
+            settle_game(out, texts, read, a, b, winner);
         }
-        write_line(out, out.texts->came_through);
+        write_line(out, texts.came_through);
     }
     // Input ended: leave the shell's prompt on a fresh line.
     if (line_needs_end(in, out, where)) {

@@ -3,7 +3,7 @@
 // Everything comes from standard input and goes to standard output. The
 // program runs until input ends; it then exits with status 0, or with 1 and
 // a line on standard error when reading or writing failed. When the reader
-// of the output has gone, it ends as a closed pipe ends other console
+// of the output has gone, it ends as a closed pipe ends other command-line
 // programs of its platform: on POSIX systems by SIGPIPE at the first write
 // after it (or, where SIGPIPE is ignored, with 1 and a line, like any other
 // failed write); on Windows with 1 and nothing on standard error.
@@ -27,11 +27,11 @@ poker::input_decoder decoder;
 int main() {
     poker::standard_streams streams{};
     poker::open_standard_streams(streams);
-    poker::open_output(out, streams.sink, streams.sink_context, poker::texts_in(streams.encoding));
+    poker::open_output(out, streams.sink, streams.sink_context);
     poker::open_input_decoder(decoder, streams.source, nullptr, streams.encode,
                               streams.ctrl_z_ends_input);
     poker::open_input(in, poker::read_decoded, &decoder, &out);
-    poker::main_loop(in, out, streams.where);
+    poker::main_loop(in, out, poker::texts_in(streams.encoding), streams.where);
     if (out.failed) {
         if (!poker::reader_has_gone(out.error)) {
             std::fprintf(stderr, "poker: cannot write output: %s\n", poker::error_text(out.error));

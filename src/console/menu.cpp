@@ -25,15 +25,16 @@ bool read_game_number(input& in, std::int32_t& game_number) {
 }
 
 // Writes the menu block, ending in the prompt without a line end.
-void write_menu(output& out) {
-    write(out, out.texts->menu);
+void write_menu(output& out, const text_table& texts) {
+    write(out, texts.menu);
 }
 
 } // namespace
 
-bool choice(input& in, output& out, std::int32_t& selection, std::int32_t& game_number) {
+bool choice(input& in, output& out, const text_table& texts, std::int32_t& selection,
+            std::int32_t& game_number) {
     for (;;) {
-        write_menu(out);
+        write_menu(out, texts);
         token t;
         if (!read_token(in, t)) {
             return false;
@@ -49,7 +50,7 @@ bool choice(input& in, output& out, std::int32_t& selection, std::int32_t& game_
                 return true;
             }
         }
-        write_line(out, out.texts->again);
+        write_line(out, texts.again);
     }
 }
 

@@ -1,10 +1,10 @@
 // Every text the console writes, in both encodings.
 //
 // The Korean texts exist twice: as UTF-8 (texts_utf8.h), for terminals that
-// expect it, and as the CP949 bytes that a Korean Windows console shows
+// expect it, and as the CP949 bytes that a Korean Windows terminal shows
 // (texts_cp949.h). A test converts the UTF-8 table with iconv and compares,
-// so the two cannot drift apart. None of the texts holds a line end; the
-// writer adds one where a line ends.
+// so the two cannot drift apart. Only the menu block holds line ends; every
+// other line end is written where a line ends (write_line).
 #pragma once
 
 #include "texts_cp949.h"

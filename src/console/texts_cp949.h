@@ -1,8 +1,9 @@
 // The console's texts as CP949 bytes, the encoding of a Korean Windows
-// console: texts_utf8.h converted, in the same order. To change a text, change
+// terminal: texts_utf8.h converted, in the same order. To change a text, change
 // it there and convert it here, for example with
 //   printf '%s' TEXT | iconv -f UTF-8 -t CP949 | od -An -tx1
-// The texts test fails until the two tables agree.
+// The test Texts.Cp949TableIsTheUtf8TableConverted fails until the two
+// tables agree.
 #pragma once
 
 #include "menu_block.h"

@@ -1,11 +1,11 @@
 // The hand record and the functions that score one five-card hand.
 //
 // A hand is typed as ten characters, five cards of a rank character and a
-// suit character each ("AHKHQHJH0H"). Scoring runs in a fixed order on one
-// record: split, mapping, sort, then straight_check, flush_check,
-// calculation and high_shape. The functions own nothing: each works in place
-// on the arrays it is handed, and none of them rejects any input, so odd
-// characters simply flow through the arithmetic.
+// suit character each ("AHKHQHJH0H"). score_hand runs the steps in their
+// fixed order on one record: split, mapping, sort, then straight_check,
+// flush_check, calculation and high_shape. The functions own nothing: each
+// works in place on the arrays it is handed, and none of them rejects any
+// input, so odd characters simply flow through the arithmetic.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +23,40 @@ struct hand {
     std::int32_t score;    // category base plus one deciding rank value
     std::int32_t high;     // tie value
 };
+
+// The hand categories, from the lowest. A score is its category's base plus
+// one deciding rank value, so the category can be read back from the score.
+enum class category : std::int32_t {
+    high_card = 1,
+    one_pair,
+    two_pair,
+    three_of_a_kind,
+    straight,
+    flush,
+    full_house,
+    four_of_a_kind,
+    straight_flush,
+    royal_straight_flush,
+};
+
+// A category's base: 100 times its number, 100 for a high card to 1000.
+constexpr std::int32_t category_base(category c) {
+    return 100 * static_cast<std::int32_t>(c);
+}
+
+// The category whose band, from its base to its base plus 99, holds the
+// score, for the bands from one pair up; a high card for any other score.
+// (Odd characters can put a score into another category's band: a high
+// card topped by a lower-case k scores 207, in one pair's.)
+constexpr category category_of(std::int32_t score) {
+    const bool in_a_band = score >= category_base(category::one_pair) &&
+                           score < category_base(category::royal_straight_flush) + 100;
+    return in_a_band ? static_cast<category>(score / 100) : category::high_card;
+}
+
+// Scores one hand from its card text: runs every step below in order and
+// stores each result in the record.
+void score_hand(hand& h);
 
 // Card text: rank characters at positions 0, 2, 4, 6 and 8, suits after each.
 // Copies them into rank (as character codes) and shape.
@@ -42,12 +76,13 @@ std::int32_t straight_check(const std::int32_t rank[5]);
 std::int32_t flush_check(const char shape[5]);
 
 // Classifies the groups of equal ranks. The caller sets main_group and
-// second_group to 1 and top_rank to 0; only what the hand's class decides is
-// overwritten.
+// second_group to 1 and top_rank to 0. main_group and top_rank are always
+// written; second_group keeps the caller's value unless the hand has a
+// second group (a full house, three of a kind, two pair or one pair).
 void count(const std::int32_t rank[5], std::int32_t& main_group, std::int32_t& second_group,
            std::int32_t& top_rank);
 
-// The score of a sorted hand: its category base (100 to 1000) plus its top rank.
+// The score of a sorted hand: its category's base plus its top rank.
 std::int32_t calculation(std::int32_t flush, std::int32_t straight, const hand& h);
 
 // The tie value. It is the same for every hand, so equal scores stay equal.

@@ -1,9 +1,10 @@
 // Scoring a prepared hand: run, suit and group tests, score and tie value.
 //
-// On random hands every test here goes either way, so the functions take no
-// branch on the cards, which the processor would mispredict: the run and
-// suit counts add up links rather than stop at the first gap, and the groups
-// are read from a table that the plain classification builds at compile time.
+// On random hands most tests here go either way, and the processor would
+// mispredict a branch on them: the run and suit counts add up links rather
+// than stop at the first gap, and the groups and their bases are read from
+// tables built at compile time. Only calculation's tests for five of a suit
+// and a run of five stay tests, as random hands rarely pass them.
 #include <array>
 #include <cstddef>
 
@@ -117,24 +118,29 @@ void count(const std::int32_t rank[5], std::int32_t& main_group, std::int32_t& s
 std::int32_t calculation(std::int32_t flush, std::int32_t straight, const hand& h) {
     const std::int32_t highest = h.rank[4];
     if (flush == 5 && straight == 5) {
-        return highest == 14 ? highest + 1000 : highest + 900;
+        return highest + category_base(highest == 14 ? category::royal_straight_flush
+                                                     : category::straight_flush);
     }
     if (flush == 5) {
-        return highest + 600;
+        return highest + category_base(category::flush);
     }
     if (straight == 5) {
-        return highest + 500;
+        return highest + category_base(category::straight);
     }
 
     std::int32_t main_group = 1;
     std::int32_t second_group = 1;
     std::int32_t top_rank = 0;
     count(h.rank, main_group, second_group, top_rank);
-    // By main_group, then second_group: 4 is 800; 3 is 700 with a second
-    // group of 2, else 400; 2 is 300 with a second pair, else 200; 1 is 100.
-    // A table rather than a switch, whose jump random hands mispredict.
+    // The base by main_group, then second_group (1 or 2; main_group is 1
+    // to 4): a table rather than a switch, whose jump random hands
+    // mispredict.
     static constexpr std::int32_t bases[5][3] = {
-        {0, 100, 100}, {0, 100, 100}, {0, 200, 300}, {0, 400, 700}, {0, 800, 800}};
+        {},
+        {0, category_base(category::high_card), category_base(category::high_card)},
+        {0, category_base(category::one_pair), category_base(category::two_pair)},
+        {0, category_base(category::three_of_a_kind), category_base(category::full_house)},
+        {0, category_base(category::four_of_a_kind), category_base(category::four_of_a_kind)}};
     return top_rank + bases[main_group][second_group];
 }
 

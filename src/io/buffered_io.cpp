@@ -1,14 +1,13 @@
-// Buffered console input and output: the slow paths of buffered_io.h.
+// Buffered input and output: the slow paths of buffered_io.h.
 #include "buffered_io.h"
 
 #include <cerrno>
 
 namespace poker {
 
-void open_output(output& out, write_function sink, void* context, const text_table& texts) {
+void open_output(output& out, write_function sink, void* context) {
     out.sink = sink;
     out.context = context;
-    out.texts = &texts;
     out.flushed = 0;
     out.used = 0;
     out.line_open = false;

@@ -1,4 +1,4 @@
-// Buffered console input and output through records of our own.
+// Buffered input and output through records of our own.
 //
 // The main loop never touches the global streams: it reads from an `input`
 // and writes to an `output`, each of which is bound to a plain function that
@@ -14,10 +14,6 @@
 
 namespace poker {
 
-// The texts an output writes, in its encoding: a table of the console's
-// (text_table.h in src/console), which this layer only carries.
-struct text_table;
-
 // Moves up to `capacity` bytes into `buffer`. Returns how many, 0 at end of
 // input, or -1 on failure with errno set.
 using read_function = std::ptrdiff_t (*)(void* context, char* buffer, std::size_t capacity);
@@ -30,7 +26,6 @@ inline constexpr std::size_t io_buffer_size = std::size_t{64} * 1024;
 struct output {
     write_function sink;         // where flushed bytes go
     void* context;               // handed to sink
-    const text_table* texts;     // the texts, in the encoding this output wants
     std::uint64_t flushed;       // bytes handed to sink so far
     std::size_t used;            // bytes waiting in buffer
     bool line_open;              // the last byte written was not a line end
@@ -68,7 +63,7 @@ struct input {
 };
 
 // Records ready for use.
-void open_output(output& out, write_function sink, void* context, const text_table& texts);
+void open_output(output& out, write_function sink, void* context);
 void open_input(input& in, read_function source, void* context, output* tied);
 
 // Hands the buffered bytes to the sink. Returns false once the output has failed.

@@ -11,7 +11,7 @@ void open_character_carry(character_carry& carry, text_encoding encoding) {
 }
 
 std::size_t whole_characters(text_encoding encoding, const char* data, std::size_t size) {
-    // The texts are valid UTF-8 or CP949, so a lead byte tells the length.
+    // The output is valid UTF-8 or CP949, so a lead byte tells the length.
     std::size_t i = 0;
     while (i < size) {
         const auto lead = static_cast<unsigned char>(data[i]);

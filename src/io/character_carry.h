@@ -1,9 +1,10 @@
 // Whole characters out of writes that may cut them.
 //
-// The console takes text a character at a time: half a character written
-// now and half later would show as two wrong ones. The output buffer is
-// flushed wherever it is full, so a write may end inside a character; the
-// carry keeps the start of that character until the write that completes it.
+// A Windows terminal takes text a character at a time (windows_terminal.h
+// in src/platform/windows): half a character written now and half later
+// would show as two wrong ones. The output buffer is flushed wherever it is
+// full, so a write may end inside a character; the carry keeps the start of
+// that character until the write that completes it.
 #pragma once
 
 #include <cstddef>

@@ -4,7 +4,7 @@
 // mark (EF BB BF) is skipped. UTF-16's (FF FE little-endian, FE FF
 // big-endian: Notepad's "Unicode" and PowerShell 5.1's `>` write it) makes
 // the rest of the input UTF-16, which is decoded here and passed on in the
-// encoding of the output's texts, so that the token reader sees the bytes it
+// encoding of the output, so that the token reader sees the bytes it
 // would have seen had the file been saved in that encoding. Any other input
 // is passed on as it is. Where the platform's rule is that a Ctrl-Z ends the
 // input (Windows), the decoder applies it, in UTF-16 input to the character

@@ -1,17 +1,17 @@
-// The encodings the console's texts exist in, and the one this program was
+// The encodings the output can be written in, and the one this program was
 // built for.
 #pragma once
 
 namespace poker {
 
 enum class text_encoding {
-    utf8,  // terminals that expect UTF-8, and Windows consoles set to code page 65001
-    cp949, // a Korean Windows console's code page 949
+    utf8,  // terminals that expect UTF-8, and Windows terminals set to code page 65001
+    cp949, // a Korean Windows terminal's code page 949
 };
 
-// The build's encoding (POKER_ENCODING when configuring): what the texts are
+// The build's encoding (POKER_ENCODING when configuring): what the output is
 // written in, unless the platform knows that its output expects the other.
-#if POKER_TEXTS_CP949
+#if POKER_ENCODING_CP949
 inline constexpr text_encoding build_encoding = text_encoding::cp949;
 #else
 inline constexpr text_encoding build_encoding = text_encoding::utf8;

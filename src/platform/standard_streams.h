@@ -1,8 +1,8 @@
-// The process's standard input and output, as the console loop takes them.
+// The process's standard input and output, as the main loop takes them.
 //
 // What the platform says about the two streams is settled once, at start:
-// which functions move the bytes, the encoding the output wants its texts in
-// (and so the encoding that UTF-16 input is decoded into), whether a Ctrl-Z
+// which functions move the bytes, the encoding the output expects (and so
+// the encoding that UTF-16 input is decoded into), whether a Ctrl-Z
 // ends the input, and how the screen stands when input ends. Each platform
 // has its own folder: posix/standard_streams_posix.cpp and
 // windows/standard_streams_windows.cpp.
@@ -21,7 +21,7 @@ struct standard_streams {
     read_function source;   // standard input, byte for byte
     write_function sink;    // standard output
     void* sink_context;     // handed to sink
-    text_encoding encoding; // what the output wants its texts in
+    text_encoding encoding; // what the output expects
     unicode_encoder encode; // UTF-16 input into that encoding
     bool ctrl_z_ends_input; // the platform's rule: a Ctrl-Z ends the input
     end_of_input where;     // what standard input and output are

@@ -49,7 +49,7 @@ void open_standard_streams(standard_streams& streams) {
     streams.sink_context = nullptr;
     streams.encoding = build_encoding;
     // Only a CP949 build has the CP949 converter, and with it iconv, linked in.
-#if POKER_TEXTS_CP949
+#if POKER_ENCODING_CP949
     streams.encode = cp949_from_unicode;
 #else
     streams.encode = utf8_from_unicode;

@@ -4,8 +4,9 @@
 // inside UTF-16 text (44 Hangul syllables hold one) and fold CR LF, which the
 // token reader takes as blanks anyway. The input decoder applies the Ctrl-Z
 // rule that text mode applied. Standard output stays in text mode, so line
-// ends are written as CR LF; when it is a console, the texts go through the
-// console's UTF-16 interface instead (windows_console.h).
+// ends are written as CR LF; when it is a terminal (a console window), the
+// output goes through the terminal's UTF-16 interface instead
+// (windows_terminal.h).
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -16,7 +17,7 @@
 
 #include "cp949.h"
 #include "standard_streams.h"
-#include "windows_console.h"
+#include "windows_terminal.h"
 
 namespace poker {
 
@@ -64,7 +65,8 @@ bool write_standard_output(void* /*context*/, const char* data, std::size_t size
     return true;
 }
 
-bool is_console(DWORD which) {
+// Whether a standard handle is a terminal's (GetConsoleMode answers only for those).
+bool is_terminal(DWORD which) {
     DWORD mode = 0;
     return GetConsoleMode(GetStdHandle(which), &mode) != 0;
 }
@@ -73,26 +75,27 @@ bool is_console(DWORD which) {
 
 void open_standard_streams(standard_streams& streams) {
     _setmode(0, _O_BINARY);
-    const bool console_in = is_console(STD_INPUT_HANDLE);
-    const bool console_out = is_console(STD_OUTPUT_HANDLE);
-    // Redirected output from a console set to UTF-8 (chcp 65001) is read
+    const bool terminal_in = is_terminal(STD_INPUT_HANDLE);
+    const bool terminal_out = is_terminal(STD_OUTPUT_HANDLE);
+    // Redirected output from a terminal set to UTF-8 (chcp 65001) is read
     // back there as UTF-8, by type, more and PowerShell alike.
     streams.encoding =
-        !console_out && GetConsoleOutputCP() == CP_UTF8 ? text_encoding::utf8 : build_encoding;
+        !terminal_out && GetConsoleOutputCP() == CP_UTF8 ? text_encoding::utf8 : build_encoding;
     streams.encode =
         streams.encoding == text_encoding::utf8 ? utf8_from_unicode : cp949_from_unicode;
     streams.source = read_standard_input;
-    static windows_console console;
-    if (console_out) {
-        open_windows_console(console, streams.encoding);
-        streams.sink = write_windows_console;
-        streams.sink_context = &console;
+    static windows_terminal terminal;
+    if (terminal_out) {
+        open_windows_terminal(terminal, streams.encoding);
+        streams.sink = write_windows_terminal;
+        streams.sink_context = &terminal;
     } else {
         streams.sink = write_standard_output;
         streams.sink_context = nullptr;
     }
     streams.ctrl_z_ends_input = true;
-    streams.where = console_in && console_out ? end_of_input::at_a_console : end_of_input::piped;
+    streams.where =
+        terminal_in && terminal_out ? end_of_input::at_a_windows_terminal : end_of_input::piped;
 }
 
 bool reader_has_gone(int error) {

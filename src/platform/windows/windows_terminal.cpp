@@ -1,5 +1,5 @@
-// Korean on a Windows console whatever its code page: see windows_console.h.
-#include "windows_console.h"
+// Korean in a Windows terminal whatever its code page: see windows_terminal.h.
+#include "windows_terminal.h"
 
 #include <cerrno>
 
@@ -15,13 +15,13 @@ unsigned code_page(text_encoding encoding) {
 
 // Converts whole characters and writes them, each line end as CR LF.
 bool write_converted(void* context, const char* data, std::size_t size) {
-    const auto& console = *static_cast<const windows_console*>(context);
+    const auto& terminal = *static_cast<const windows_terminal*>(context);
     wchar_t wide[2048];
     wchar_t shown[2 * 2048];
     while (size > 0) {
         const std::size_t part =
-            whole_characters(console.carry.encoding, data, size < 2048 ? size : 2048);
-        const int count = MultiByteToWideChar(code_page(console.carry.encoding), 0, data,
+            whole_characters(terminal.carry.encoding, data, size < 2048 ? size : 2048);
+        const int count = MultiByteToWideChar(code_page(terminal.carry.encoding), 0, data,
                                               static_cast<int>(part), wide, 2048);
         if (count <= 0) {
             errno = EILSEQ;
@@ -36,7 +36,7 @@ bool write_converted(void* context, const char* data, std::size_t size) {
         }
         for (DWORD done = 0; done < length;) {
             DWORD put = 0;
-            if (!WriteConsoleW(console.handle, shown + done, length - done, &put, nullptr)) {
+            if (!WriteConsoleW(terminal.handle, shown + done, length - done, &put, nullptr)) {
                 errno = EIO;
                 return false;
             }
@@ -50,14 +50,14 @@ bool write_converted(void* context, const char* data, std::size_t size) {
 
 } // namespace
 
-void open_windows_console(windows_console& console, text_encoding encoding) {
-    console.handle = GetStdHandle(STD_OUTPUT_HANDLE);
-    open_character_carry(console.carry, encoding);
+void open_windows_terminal(windows_terminal& terminal, text_encoding encoding) {
+    terminal.handle = GetStdHandle(STD_OUTPUT_HANDLE);
+    open_character_carry(terminal.carry, encoding);
 }
 
-bool write_windows_console(void* context, const char* data, std::size_t size) {
-    auto& console = *static_cast<windows_console*>(context);
-    return write_whole_characters(console.carry, data, size, write_converted, &console);
+bool write_windows_terminal(void* context, const char* data, std::size_t size) {
+    auto& terminal = *static_cast<windows_terminal*>(context);
+    return write_whole_characters(terminal.carry, data, size, write_converted, &terminal);
 }
 
 } // namespace poker
