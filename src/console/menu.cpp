@@ -24,9 +24,10 @@ bool read_game_number(input& in, std::int32_t& game_number) {
     return true;
 }
 
-// Writes the menu block, ending in the prompt without a line end.
+// Writes the menu block, ending in the prompt without a line end. It is the
+// one long text, and every pass writes it: see write_long.
 void write_menu(output& out, const text_table& texts) {
-    write(out, texts.menu);
+    write_long(out, texts.menu);
 }
 
 } // namespace

@@ -49,9 +49,13 @@ constexpr std::int32_t category_base(category c) {
 // (Odd characters can put a score into another category's band: a high
 // card topped by a lower-case k scores 207, in one pair's.)
 constexpr category category_of(std::int32_t score) {
-    const bool in_a_band = score >= category_base(category::one_pair) &&
-                           score < category_base(category::royal_straight_flush) + 100;
-    return in_a_band ? static_cast<category>(score / 100) : category::high_card;
+    // Unsigned, so that one comparison finds the bands and the division
+    // needs no correction for negative scores.
+    const std::uint32_t above_one_pair =
+        static_cast<std::uint32_t>(score) -
+        static_cast<std::uint32_t>(category_base(category::one_pair));
+    return above_one_pair < 900U ? static_cast<category>(2 + above_one_pair / 100U)
+                                 : category::high_card;
 }
 
 // Scores one hand from its card text: runs every step below in order and

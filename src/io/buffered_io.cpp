@@ -42,7 +42,7 @@ bool flush(output& out) {
     return !out.failed;
 }
 
-void write_slow(output& out, std::string_view text) {
+void write_long(output& out, std::string_view text) {
     while (!text.empty()) {
         if (out.used == io_buffer_size) {
             flush(out);
