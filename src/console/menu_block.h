@@ -17,8 +17,8 @@ static_assert(menu_rule.size() == 62);
 
 // A text joined from parts when compiling.
 struct joined_text {
-    char bytes[512];
-    std::size_t size;
+    char bytes[512];  // the parts, one after the other
+    std::size_t size; // how many bytes of it they fill
 
     constexpr std::string_view view() const { return {bytes, size}; }
 };

@@ -6,9 +6,13 @@
 namespace poker {
 
 enum class end_of_input {
-    piped,                 // a pipe or a file: the program ends a line it left open
-    at_a_terminal,         // a Linux terminal, whose echo of Enter already ended the line
-    at_a_windows_terminal, // a console window, where input only ends after an Enter
+    // a pipe or a file: the program ends a line it left open
+    piped,
+    // a terminal on Linux (or another POSIX system), whose echo of Enter
+    // already ended the line
+    at_a_terminal,
+    // a Windows terminal (a console window), where input only ends after an Enter
+    at_a_windows_terminal,
 };
 
 } // namespace poker

@@ -13,8 +13,8 @@ constexpr char ctrl_z = 0x1a;
 constexpr char32_t replacement = '?'; // for what the output's encoding cannot say
 
 struct byte_order_mark {
-    std::string_view bytes;
-    input_form form;
+    std::string_view bytes; // the mark as it starts the input
+    input_form form;        // what the input after it is
 };
 
 constexpr byte_order_mark marks[] = {
