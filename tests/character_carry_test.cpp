@@ -81,17 +81,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "b"}),
     poker::testing::case_name{});
 
-// A sink that fails from its `fails_at`th call on.
-struct failing_sink {
-    std::size_t calls;
-    std::size_t fails_at;
-};
-
-bool fail_at(void* context, const char* /*data*/, std::size_t /*size*/) {
-    auto& sink = *static_cast<failing_sink*>(context);
-    return ++sink.calls < sink.fails_at;
-}
-
 // When the sink fails, the write that called it says so, so that the
 // output's flush marks the output failed: on a character held over from a
 // cut write as on whole characters.
@@ -99,7 +88,7 @@ TEST(CharacterCarry, SinkFailureReachesTheWriter) {
     const struct {
         const char* name;
         std::vector<std::string> writes; // the last is the one whose sink call fails
-        std::size_t fails_at;
+        std::size_t fails_from;
     } rows[] = {
         {"WholeCharacters", {"ab"}, 1},
         {"CharacterHeldOver", {"a\xea", "\xb0\x80"}, 2},
@@ -108,12 +97,12 @@ TEST(CharacterCarry, SinkFailureReachesTheWriter) {
     for (const auto& row : rows) {
         poker::character_carry carry{};
         poker::open_character_carry(carry, poker::text_encoding::utf8);
-        failing_sink sink{0, row.fails_at};
+        poker::testing::counting_sink sink{0, row.fails_from};
         for (std::size_t i = 0; i < row.writes.size(); ++i) {
             const std::string& text = row.writes[i];
-            EXPECT_EQ(
-                poker::write_whole_characters(carry, text.data(), text.size(), fail_at, &sink),
-                i + 1 < row.writes.size())
+            EXPECT_EQ(poker::write_whole_characters(carry, text.data(), text.size(),
+                                                    poker::testing::count_writes, &sink),
+                      i + 1 < row.writes.size())
                 << row.name << ", write " << i;
         }
     }

@@ -195,8 +195,9 @@ plain_result plain_score(const char* card) {
 
 // A random token of one of three kinds, in a random order of its cards:
 // any bytes, biased towards rank characters and two suits; a run of five
-// consecutive characters, rank characters or not (kHlHmHnHoH), in one suit
-// or two; or ranks drawn from two or three characters, which make the groups.
+// consecutive characters, rank characters or not (kHlHmHnHoH); or ranks
+// drawn from two or three characters, which make the groups; the last two
+// kinds in one suit half of the time.
 void random_token(std::mt19937& random, char card[10]) {
     const std::string common = "234567890JQKA1kz\x80\xff\x0e";
     const auto any = [&] { return static_cast<char>(random() & 0xff); };

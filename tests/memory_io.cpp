@@ -1,6 +1,7 @@
 #include "memory_io.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
 #include "cp949.h"
@@ -20,6 +21,13 @@ std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity) {
 bool append_to_string(void* context, const char* data, std::size_t size) {
     static_cast<std::string*>(context)->append(data, size);
     return true;
+}
+
+bool count_writes(void* context, const char* /*data*/, std::size_t /*size*/) {
+    auto& sink = *static_cast<counting_sink*>(context);
+    ++sink.calls;
+    errno = ENOSPC;
+    return sink.calls < sink.fails_from;
 }
 
 unicode_encoder encoder_for(text_encoding encoding) {

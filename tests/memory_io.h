@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,6 +32,15 @@ std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity);
 
 // A write_function that appends to a std::string.
 bool append_to_string(void* context, const char* data, std::size_t size);
+
+// A sink that counts its calls and fails, with ENOSPC, from one of them on.
+struct counting_sink {
+    std::size_t calls = 0;             // calls so far
+    std::size_t fails_from = SIZE_MAX; // the first call that fails
+};
+
+// A write_function over a counting_sink; the bytes go nowhere.
+bool count_writes(void* context, const char* data, std::size_t size);
 
 // The console's records as main sets them up, on the heap (their buffers are
 // too large for a test's stack): the input read through a decoder, the

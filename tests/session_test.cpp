@@ -163,18 +163,6 @@ TEST(Console, WritesEverythingBeforeWaitingForInput) {
     EXPECT_EQ(s.written, menu + royal_a + through + last_menu);
 }
 
-struct counting_sink {
-    std::size_t calls = 0;
-    std::size_t fails_from = SIZE_MAX; // the first call that fails
-};
-
-bool count_writes(void* context, const char* /*data*/, std::size_t /*size*/) {
-    auto& sink = *static_cast<counting_sink*>(context);
-    ++sink.calls;
-    errno = ENOSPC;
-    return sink.calls < sink.fails_from;
-}
-
 std::string many_games(int games) {
     std::string typed;
     for (int i = 0; i < games; ++i) {
@@ -187,8 +175,9 @@ std::string many_games(int games) {
 TEST(Console, FlushesInBlocksNotLines) {
     const std::string typed = many_games(1000);
     poker::testing::memory_source source{typed};
-    counting_sink sink;
-    poker::testing::run_main_loop(poker::testing::read_memory, &source, count_writes, &sink);
+    poker::testing::counting_sink sink;
+    poker::testing::run_main_loop(poker::testing::read_memory, &source,
+                                  poker::testing::count_writes, &sink);
     const std::size_t written =
         1000 * (menu.size() + royal_a.size() + through.size()) + last_menu.size();
     // Full buffers, plus one before the first read, one at end of input and the last.
@@ -259,7 +248,7 @@ TEST(Console, LongSessionAcrossFullBuffers) {
 // after the write that failed, in the middle of a long session.
 struct failing_output {
     poker::testing::memory_source source;
-    counting_sink sink;
+    poker::testing::counting_sink sink;
     std::size_t reads_after_failure;
 };
 
@@ -272,8 +261,8 @@ std::ptrdiff_t read_watching_output(void* context, char* buffer, std::size_t cap
 TEST(Console, StopsReadingWhenOutputFails) {
     const std::string typed = many_games(100000);
     failing_output f{{typed, 4096}, {0, 2}, 0};
-    const auto records =
-        poker::testing::run_main_loop(read_watching_output, &f, count_writes, &f.sink);
+    const auto records = poker::testing::run_main_loop(read_watching_output, &f,
+                                                       poker::testing::count_writes, &f.sink);
     EXPECT_TRUE(records.out->failed);
     EXPECT_EQ(records.out->error, ENOSPC);
     EXPECT_FALSE(records.in->failed);
