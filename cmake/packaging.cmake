@@ -26,7 +26,7 @@ set(CPACK_PACKAGE_VENDOR "the poker developers")
 set(CPACK_PACKAGE_CONTACT "the poker developers <poker@example.org>")
 # The package's long description, one line an element (lines of at most 80).
 if(POKER_ENCODING STREQUAL CP949)
-  set(texts_encoding "as CP949, for a Korean console (code page 949)")
+  set(texts_encoding "as CP949, for terminals set to the Korean code page 949")
 else()
   set(texts_encoding "in UTF-8")
 endif()

@@ -1,4 +1,4 @@
-// Whole characters out of writes cut anywhere: what the Windows console
+// Whole characters out of writes cut anywhere: what the Windows terminal
 // writer relies on, checked where it compiles everywhere, against where
 // iconv says each character ends.
 #include <gtest/gtest.h>

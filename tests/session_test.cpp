@@ -1,5 +1,5 @@
 // Whole sessions from memory: menu, selections, games and end of input,
-// compared byte for byte with what a person at the console would see.
+// compared byte for byte with what a person at a terminal would see.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,7 +31,7 @@ const std::string royal_a = encoded("로얄 스트레이트 플러쉬로 A가 �
 const std::string royal_b = encoded("로얄 스트레이트 플러쉬로 B가 이겼습니다.계산해쓰 \n");
 const std::string pair_b = encoded("원페어로 B가 이겼습니다.계산해쓰 \n");
 const std::string ten_please = encoded("카드 다섯 장을 10글자로 입력해주세요\n");
-// What the console shows when input ends at the prompt.
+// What the screen shows when input ends at the prompt.
 const std::string last_menu = menu + "\n";
 
 struct session_case {

@@ -7,7 +7,8 @@
 # file and output to the terminal, or the reverse, the program ends the line
 # it left open, as into a pipe.
 # Usage: terminal_check.sh [--windows] path/to/poker [runner, e.g. wine]
-#   --windows  a Windows console: input ends with Ctrl-Z and Enter, which the
+#   --windows  a Windows terminal (a console window under wine): input ends
+#              with Ctrl-Z and Enter, which the
 #              terminal must not take as its suspend key; otherwise Ctrl-D,
 #              also after a selection and after a game number.
 set -eu
@@ -23,7 +24,7 @@ shift
 export LANG=C.UTF-8
 socket="poker-check-$$"
 work=$(mktemp -d)
-t() { tmux -L "$socket" "$@"; }
+t() { "${POKER_TMUX:-tmux}" -L "$socket" "$@"; }
 trap 't kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
 checks=0
 session=0 # each start gets a session of its own, in one server
@@ -77,7 +78,7 @@ keys "3" Enter "1" Enter "AHKHQHJH0H" Enter "2S3S4S5S6S" Enter
 wait_for '^넘어 왔으' 2
 wait_for '^입력:' 3
 if [ $windows = 1 ]; then
-    end_input '^입력:^Z *$' # the console echoes the key; its Enter ended the line
+    end_input '^입력:^Z *$' # the terminal echoes the key; its Enter ended the line
 else
     end_input '^입력: *$' # right after the prompt, the program ends the line
 fi

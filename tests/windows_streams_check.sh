@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # poker.exe under wine, where Windows streams differ from a terminal's:
 #   - a reader that closes the pipe early ends the program quietly, status 1;
-#   - output redirected from a console set to UTF-8 (chcp 65001) is UTF-8
+#   - output redirected from a terminal set to UTF-8 (chcp 65001) is UTF-8
 #     with CR LF line ends, and from code page 949 it is CP949.
-# `script` gives wine a console, so that cmd's chcp reaches the program.
+# `script` gives wine a terminal (a console window), so that cmd's chcp
+# reaches the program.
 # Usage: windows_streams_check.sh path/to/poker.exe
 set -u
 exe=$1

@@ -79,10 +79,11 @@ inline std::uint64_t written(const output& out) {
 // Returns false at end of input, on a read failure, or when the tied output has failed.
 bool fill(input& in);
 
-// Appends text of any length, out of line, flushing the buffer whenever it
-// is full: write's path for a text that does not fit, and the path for a
-// long text of a size known when compiling, which the C library's memcpy
-// copies faster than the compiler's inline copy (GCC's rep movsq) does.
+// Appends text of any length, flushing the buffer whenever it is full:
+// write's path for a text that does not fit. A long text whose size is known
+// when compiling (the menu block) goes this way too: the size of its copy
+// here is only known when running, so the copy is the C library's memcpy,
+// which is faster than the compiler's inline copy of it (GCC's rep movsq).
 void write_long(output& out, std::string_view text);
 
 // Appends text without a line end.

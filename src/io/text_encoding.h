@@ -5,8 +5,9 @@
 namespace poker {
 
 enum class text_encoding {
-    utf8,  // terminals that expect UTF-8, and Windows terminals set to code page 65001
-    cp949, // a Korean Windows terminal's code page 949
+    utf8,  // terminals that expect UTF-8, and output redirected from a Windows
+           // terminal set to code page 65001
+    cp949, // the Korean code page 949 of Windows
 };
 
 // The build's encoding (POKER_ENCODING when configuring): what the output is

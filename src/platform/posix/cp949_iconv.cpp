@@ -8,9 +8,10 @@ namespace poker {
 
 namespace {
 
-// Opened at the first character that needs it, which only UTF-16 input with
-// Korean in it brings, and kept for the rest of the run. (A plain flag, not
-// a function-local static: the program has one thread.)
+// Opened at the first character above ASCII, which only UTF-16 input
+// brings, and kept for the rest of the run; iconv_open allocates the
+// converter's memory, once. (A plain flag, not a function-local static: the
+// program has one thread.)
 bool opened = false;
 iconv_t converter;
 
