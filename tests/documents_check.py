@@ -28,7 +28,8 @@ plain text of the zip's README.txt):
   plays     a line "Example: ENTRIES" or "예: ENTRIES": the entries must
             play exactly one game and show the menu again;
   4 goes on a line that says selection 4 does not quit: after a game of
-            selection 4 the menu must come back and play the next game.
+            selection 4 the menu must come back and play the next game; a
+            line that says anything else of 4 and quitting fails.
 A document from which nothing is taken fails the check.
 --cp949: the program writes CP949, which is decoded before comparing.
 """
@@ -43,6 +44,7 @@ LOSER = "2S3D5H7C9S"  # a high nine, which every hand of the tables beats
 PROMPT = re.compile(r'prompt [`"]([^`"]+)[`"]|[`"]([^`"]+)[`"] 프롬프트')
 EXAMPLE = re.compile(r"^\s*(?:Example|예): (.+?)\s*$")
 FOUR_GOES_ON = re.compile(r"`?4`? does not quit|4를 (?:눌러도|골라도)")
+FOUR_SAID = re.compile(r"(?:^|[^0-9.])4(?:[^0-9.]|$).*(?:quit|exit|끝)", re.IGNORECASE)
 GAME = "AHKHQHJH0H 2S3S4S5S6S"
 
 
@@ -161,6 +163,9 @@ def claims(lines):
             found.append((number, "4 %s 2 5 %s\n" % (GAME, GAME),
                           lambda out: out.count("계산해쓰 \n") == 2,
                           "after selection 4 the next game is played"))
+        elif FOUR_SAID.search(line):
+            found.append((number, None, None,
+                          "it says what selection 4 does in words this check does not know"))
     return found
 
 
@@ -189,6 +194,9 @@ def main():
         checks_before = failures.checks
 
         for number, entries, holds, what in claims(lines):
+            if entries is None:
+                failures.check(False, "%s:%d" % (path, number), what)
+                continue
             got = run_poker(poker, entries, encoding)
             written.append(got)
             failures.check(holds(got), "%s:%d" % (path, number),
