@@ -35,7 +35,8 @@ elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(poker_options INTERFACE -Wall -Wextra -Wpedantic -Wconversion -Wshadow
                                                  $<$<BOOL:${POKER_WARNINGS_AS_ERRORS}>:-Werror>)
   # No build folder in what is compiled (debug information, file names), so
-  # that the same sources give the same bytes wherever they are built. The
+  # that the same sources give the same Release binaries wherever they are
+  # built. (The sanitizers still name each source file in full.) The
   # build folder comes second: it may lie inside the source folder, and the
   # last map that matches wins.
   target_compile_options(poker_options INTERFACE -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=

@@ -9,7 +9,8 @@
 # release workflows (CMakePresets.json) run the whole of it in one command.
 #
 # The same commit gives the same package bytes wherever and whenever it is
-# built: every time stamp is the release date (release_date.cmake), every
+# built (the zip by the same user, as root or under fakeroot, since it
+# records the owner's numbers): every time stamp is the release date (release_date.cmake), every
 # installed file and folder has fixed permissions, and the members of each
 # archive stand in a fixed order (cpack_environment.cmake.in and the
 # scripts it names).
@@ -76,14 +77,16 @@ else()
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/poker.6.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT manual)
   else()
-    message(STATUS "gzip not found: the manual page and the Debian package's documents are left out")
+    message(STATUS "gzip not found: the manual page and the changelog are left out, and cpack makes no Debian package")
   endif()
 
   # The Debian package's own files, which a plain install leaves out.
   install(TARGETS poker RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
+  install(FILES ${packaging}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
+          COMPONENT debian EXCLUDE_FROM_ALL)
   if(GZIP)
-    install(FILES ${packaging}/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
-            DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
+            COMPONENT debian EXCLUDE_FROM_ALL)
   endif()
   set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};poker;debian;/"
                                    "${CMAKE_BINARY_DIR};poker;manual;/")

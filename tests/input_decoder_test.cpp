@@ -1,5 +1,5 @@
 // The input decoder: byte-order marks, UTF-16 decoded into the output's
-// encoding, and the Windows Ctrl-Z rule, read in pieces of every size.
+// encoding, and the Windows Ctrl-Z rule, read in pieces of many sizes.
 #include <gtest/gtest.h>
 
 #include <random>

@@ -3,8 +3,9 @@
 # pipe holds into a pipe that nobody reads yet; once it is blocked in the
 # write it is stopped and continued (Ctrl-Z, then fg), which makes the
 # blocked write return short. Then the pipe is drained, and the bytes must be
-# exactly what poker writes to a file. Every wait polls for a state, so the
-# check cannot pass or fail by timing.
+# exactly what poker writes to a file. Every wait polls for a state, so a
+# slow machine cannot make the check pass, and only a stall of 10 s can make
+# it fail.
 # Usage: stopped_write_check.sh path/to/poker
 set -u
 poker=$1

@@ -1,5 +1,5 @@
-// The record that holds every text the console writes, one field a text,
-// and the choice of a result text.
+// The record that holds every text the dialogue writes to standard output,
+// one field a text, and the choice of a result text.
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-// Every text the console writes, in both encodings.
+// Every text the dialogue writes to standard output, in both encodings.
 //
 // The Korean texts exist twice: as UTF-8 (texts_utf8.h), for terminals that
 // expect it, and as the CP949 bytes that a Korean Windows terminal shows

@@ -73,7 +73,8 @@ void mapping(hand& h);
 // Sorts the ranks ascending and keeps each suit with its rank.
 void sort(char shape[5], std::int32_t rank[5]);
 
-// The length of the run of consecutive ranks that starts at the lowest card.
+// The length of the run of consecutive ranks that starts at the lowest card;
+// an ace directly after a five counts as the next rank (A-2-3-4-5).
 std::int32_t straight_check(const std::int32_t rank[5]);
 
 // The number of leading cards whose suit equals the first card's.

@@ -9,7 +9,9 @@ namespace poker {
 // Reads the next token, skipping the blanks and line ends before it: space,
 // tab, line feed, vertical tab, form feed and carriage return. Every other
 // byte, NUL and bytes above 127 included, belongs to a token. Returns false at
-// end of input (or when input or output has failed) before any token byte.
+// end of input (or when input or output has failed) before any token byte,
+// and when the input fails in the middle of a token: a token cut short by a
+// broken input is never returned.
 bool read_token(input& in, token& t);
 
 // Puts a token back, so that the next read_token returns it again.
