@@ -18,18 +18,21 @@ plain text of the zip's README.txt):
   results   a table row (Markdown: | `TEXT` | ... | `HAND` |; troff: .B
             "TEXT" under .TP, then .BR HAND in the text below it) of a
             result text for A and a hand that wins with it: A's hand must
-            win against a high nine with exactly that text;
+            win with exactly that text against the one hand the document
+            names after "against" or "B의";
   texts     every other text of the program that a document quotes
             (Markdown: `...`; troff: .B and .BR; plain text: "..."), as
             far as it holds Hangul: it must be part of something the
             program wrote;
-  prompt    a text quoted right after "prompt" or right before "프롬프트":
-            it must be the prompt, the last line that poker writes;
+  prompt    a text quoted right after "prompt" (in troff, also in bold on
+            the line after "the prompt") or right before "프롬프트": it
+            must be the prompt, the last line that poker writes when its
+            input is empty;
   plays     a line "Example: ENTRIES" or "예: ENTRIES": the entries must
             play exactly one game and show the menu again;
   4 goes on a line that says selection 4 does not quit: after a game of
             selection 4 the menu must come back and play the next game; a
-            line that says anything else of 4 and quitting fails.
+            line that says anything else of 4 and quitting or ending fails.
 A document from which nothing is taken fails the check.
 --cp949: the program writes CP949, which is decoded before comparing.
 """
@@ -40,11 +43,13 @@ import sys
 import tempfile
 
 HANGUL = re.compile("[\uac00-\ud7a3]")
-LOSER = "2S3D5H7C9S"  # a high nine, which every hand of the tables beats
+# The hand that a document says its result rows win against.
+LOSER = re.compile(r"(?:against(?: B's)?|B의)\s+(?:\.BR\s+)?`?(\S{10}?)[`\s]")
 PROMPT = re.compile(r'prompt [`"]([^`"]+)[`"]|[`"]([^`"]+)[`"] 프롬프트')
 EXAMPLE = re.compile(r"^\s*(?:Example|예): (.+?)\s*$")
 FOUR_GOES_ON = re.compile(r"`?4`? does not quit|4를 (?:눌러도|골라도)")
-FOUR_SAID = re.compile(r"(?:^|[^0-9.])4(?:[^0-9.]|$).*(?:quit|exit|끝)", re.IGNORECASE)
+FOUR_SAID = re.compile(r"(?:^|[^0-9.])4(?:[^0-9.]|$).*(?:\b(?:quits?|exits?|ends?)\b|끝|종료|그만)",
+                       re.IGNORECASE)
 GAME = "AHKHQHJH0H 2S3S4S5S6S"
 
 
@@ -152,6 +157,9 @@ def claims(lines):
     number, entries to type, what must hold of the output, what that is)."""
     found = []
     for number, line in enumerate(lines, 1):
+        # The manual page's "the prompt" with the prompt in bold on the next line.
+        if number > 1 and lines[number - 2].endswith("the prompt") and line.startswith(".B "):
+            line = 'prompt "%s"' % line[3:].strip('" ')
         for a, b in PROMPT.findall(line):
             found.append((number, "", lambda out, text=a or b: out.splitlines()[-1] == text,
                           '"%s" is the prompt' % (a or b)))
@@ -214,8 +222,11 @@ def main():
             failures.check(got == shown, "%s:%d" % (path, number),
                            "the example's output is not what poker writes:\n%s" % got)
 
+        losers = LOSER.findall("\n".join(lines))
+        failures.check(not rows or len(losers) == 1, path,
+                       "the result rows need one hand they win against, not %s" % losers)
         for number, text, hand in rows:
-            typed = "1 %s %s\n1 %s %s\n" % (hand, LOSER, LOSER, hand)
+            typed = "1 %s %s\n1 %s %s\n" % (hand, losers[0], losers[0], hand)
             got = run_poker(poker, typed, encoding)
             written.append(got)
             results = re.findall(r"입력:([^\n]*?)계산해쓰 \n", got)
