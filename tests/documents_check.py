@@ -223,9 +223,10 @@ def main():
                            "the example's output is not what poker writes:\n%s" % got)
 
         losers = LOSER.findall("\n".join(lines))
-        failures.check(not rows or len(losers) == 1, path,
-                       "the result rows need one hand they win against, not %s" % losers)
-        for number, text, hand in rows:
+        if rows:
+            failures.check(len(losers) == 1, path,
+                           "the result rows need one hand they win against, not %s" % losers)
+        for number, text, hand in rows if len(losers) == 1 else []:
             typed = "1 %s %s\n1 %s %s\n" % (hand, losers[0], losers[0], hand)
             got = run_poker(poker, typed, encoding)
             written.append(got)
