@@ -42,6 +42,9 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
        "${texts_encoding}.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
+# The manual page and the changelog are compressed for Debian, and the
+# Debian package needs them (cpack_environment.cmake.in).
+find_program(GZIP gzip)
 # cpack stamps the archives' members, and strip the PE header, with
 # SOURCE_DATE_EPOCH from its environment: this sets it there, to the
 # release date this build was configured with.
@@ -63,7 +66,6 @@ else()
   include(GNUInstallDirs)
   install(TARGETS poker RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
 
-  find_program(GZIP gzip)
   if(GZIP)
     configure_file(${packaging}/man/poker.6.in poker.6 @ONLY)
     configure_file(${packaging}/debian/changelog changelog COPYONLY)
