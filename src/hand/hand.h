@@ -39,9 +39,14 @@ enum class category : std::int32_t {
     royal_straight_flush,
 };
 
-// A category's base: 100 times its number, 100 for a high card to 1000.
+// A category's band of scores, from its base on: 100 wide, as no rank value
+// of the rank characters (2 to 14) reaches the next band.
+inline constexpr std::int32_t band_width = 100;
+
+// A category's base: its number times the band width, 100 for a high card
+// to 1000 for a royal straight flush.
 constexpr std::int32_t category_base(category c) {
-    return 100 * static_cast<std::int32_t>(c);
+    return band_width * static_cast<std::int32_t>(c);
 }
 
 // The category whose band, from its base to its base plus 99, holds the
@@ -51,11 +56,14 @@ constexpr std::int32_t category_base(category c) {
 constexpr category category_of(std::int32_t score) {
     // Unsigned, so that one comparison finds the bands and the division
     // needs no correction for negative scores.
-    const std::uint32_t above_one_pair =
-        static_cast<std::uint32_t>(score) -
-        static_cast<std::uint32_t>(category_base(category::one_pair));
-    return above_one_pair < 900U ? static_cast<category>(2 + above_one_pair / 100U)
-                                 : category::high_card;
+    constexpr auto lowest = static_cast<std::uint32_t>(category_base(category::one_pair));
+    constexpr auto width = static_cast<std::uint32_t>(band_width);
+    constexpr auto past_highest =
+        static_cast<std::uint32_t>(category_base(category::royal_straight_flush)) + width;
+    const std::uint32_t above_lowest = static_cast<std::uint32_t>(score) - lowest;
+    return above_lowest < past_highest - lowest
+               ? static_cast<category>((lowest + above_lowest) / width)
+               : category::high_card;
 }
 
 // Scores one hand from its card text: runs every step below in order and
