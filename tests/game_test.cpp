@@ -92,7 +92,7 @@ TEST_P(Games, ReadAndSettled) {
 
 INSTANTIATE_TEST_SUITE_P(
     TwoHands, Games,
-    // The first row's input ends right behind B's token, which ends it.
+    // In the first row, the end of the input ends B's token.
     ::testing::Values(game_case{"RoyalBeatsStraightFlush", "AHKHQHJH0H 2S3S4S5S6S", 1,
                                 "로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰 \n"},
                       game_case{"EqualFullHousesGoToB", "2H2D2SKCKH KHKDKS2C2H", 2,
