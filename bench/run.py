@@ -1,23 +1,25 @@
 #!/usr/bin/env python3
 """Throughput and memory of poker on a pipe of 200,000 games.
 
-Builds poker and two iostream versions of the same program in Release
-(bench/naive_poker.cpp: naive_poker, written the straightforward way with
-std::endl after every line, and tuned_poker, with '\n', the streams unsynced
-from stdio and cin untied), generates the games (selection 2, a game number,
-two random hands, one game a line), checks that all three write the same
-bytes, then times alternating runs and prints the medians of four ratios of
-wall time:
+Builds in Release poker, plain_poker (poker with the plain steps of
+tests/plain_hand.cpp for its two tuned ones, mapping and sort) and two
+iostream versions of the same program (bench/naive_poker.cpp: naive_poker,
+written the straightforward way with std::endl after every line, and
+tuned_poker, with '\n', the streams unsynced from stdio and cin untied);
+generates the games (selection 2, a game number, two random hands, one game
+a line), checks that all four write the same bytes, then times alternating
+runs and prints the medians of five ratios of wall time:
 
+  plain       plain_poker < games > /dev/null   over   poker < games > /dev/null
   naive       naive_poker < games > /dev/null   over   poker < games > /dev/null
   tuned       tuned_poker < games > /dev/null   over   poker < games > /dev/null
   /dev/null   poker < games > /dev/null         over   cat expected > /dev/null
   pipe        poker < games | wc -c             over   cat expected | wc -c
 
-The last two measure poker against the floor for any program that writes
-its output: copying the output itself.
-
-and the peak resident memory of poker on the games and on one 200 MB token.
+The first gives what the tuned steps save of the whole program's time; the
+last two measure poker against the floor for any program that writes its
+output: copying the output itself. Then the peak resident memory of poker on
+the games and on one 200 MB token.
 Usage: bench/run.py [--games N] [--rounds N] [--build DIR]
 """
 import argparse
@@ -37,9 +39,10 @@ SUITS = "SHDC"
 def build(directory):
     subprocess.run(["cmake", "-S", ROOT, "-B", directory, "-DCMAKE_BUILD_TYPE=Release"],
                    check=True, stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", directory, "--target", "poker", "naive_poker",
-                    "tuned_poker", "-j2"], check=True, stdout=subprocess.DEVNULL)
-    return [os.path.join(directory, name) for name in ("poker", "naive_poker", "tuned_poker")]
+    subprocess.run(["cmake", "--build", directory, "--target", "poker", "plain_poker",
+                    "naive_poker", "tuned_poker", "-j2"], check=True, stdout=subprocess.DEVNULL)
+    return [os.path.join(directory, name)
+            for name in ("poker", "plain_poker", "naive_poker", "tuned_poker")]
 
 
 def write_games(path, count):
@@ -74,13 +77,13 @@ def main():
 
     if not os.access("/usr/bin/time", os.X_OK):
         sys.exit("needs GNU time (/usr/bin/time; Debian package time)")
-    poker, naive, tuned = build(args.build)
+    poker, plain, naive, tuned = build(args.build)
     with tempfile.TemporaryDirectory() as work:
         games = os.path.join(work, "games")
         expected = os.path.join(work, "expected")
         write_games(games, args.games)
         subprocess.run("%s < %s > %s" % (naive, games, expected), shell=True, check=True)
-        for program in (poker, tuned):
+        for program in (poker, plain, tuned):
             if subprocess.run("%s < %s | cmp -s - %s" % (program, games, expected),
                               shell=True).returncode:
                 sys.exit("%s's output differs from naive_poker's" % os.path.basename(program))
@@ -91,8 +94,11 @@ def main():
             times = {name: wall(command) for name, command in ordered}
             return times["poker"] / times["other"]
 
-        speedups, tuned_speedups, null_floors, pipe_floors = [], [], [], []
+        plain_speedups, speedups, tuned_speedups, null_floors, pipe_floors = [], [], [], [], []
         for round_ in range(args.rounds):
+            plain_speedups.append(1 / ratio(round_, [
+                ("poker", "%s < %s > /dev/null" % (poker, games)),
+                ("other", "%s < %s > /dev/null" % (plain, games))]))
             speedups.append(1 / ratio(round_, [
                 ("poker", "%s < %s > /dev/null" % (poker, games)),
                 ("other", "%s < %s > /dev/null" % (naive, games))]))
@@ -112,6 +118,9 @@ def main():
                 f.write(b"K" * 1_000_000)
         print("games: %d, %d bytes in, %d bytes out" % (args.games, os.path.getsize(games),
                                                         os.path.getsize(expected)))
+        plain_speedup = statistics.median(plain_speedups)
+        print("tuned mapping and sort: %.0f%% less time than poker with the plain ones (median of %d)"
+              % (100 * (1 - 1 / plain_speedup), args.rounds))
         print("speed-up over naive iostreams (std::endl every line): %.1fx (median of %d)" %
               (statistics.median(speedups), args.rounds))
         print("speed-up over tuned iostreams ('\\n', unsynced, untied): %.1fx (median of %d)" %

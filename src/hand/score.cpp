@@ -1,118 +1,69 @@
-// Scoring a prepared hand: run, suit and group tests, score and tie value.
-//
-// On random hands most tests here go either way, and the processor would
-// mispredict a branch on them: the run and suit counts add up links rather
-// than stop at the first gap, and the groups and their bases are read from
-// tables built at compile time. Only calculation's tests for five of a suit
-// and a run of five stay tests, as random hands rarely pass them.
-#include <array>
-#include <cstddef>
-
+// Scoring a prepared hand: run, suit and group tests, score and tie value,
+// each step as the game's rules state it.
 #include "hand.h"
 
 namespace poker {
 
 std::int32_t straight_check(const std::int32_t rank[5]) {
-    // 1, plus 1 for each link before the first gap. A link is the next rank
-    // (widened, so that the largest value has no next), or an ace directly
-    // after a five: A-2-3-4-5.
     std::int32_t run = 1;
-    std::int32_t unbroken = 1;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const bool next = std::int64_t{rank[i]} + 1 == rank[i + 1];
-        const bool ace_after_five = (rank[i] == 5) & (rank[i + 1] == 14);
-        unbroken &= static_cast<std::int32_t>(next | ace_after_five);
-        run += unbroken;
+    for (int i = 0; i < 4; ++i) {
+        // Widened, so that the largest value has no next.
+        if (std::int64_t{rank[i]} + 1 == rank[i + 1]) {
+            ++run;
+        } else if (rank[i] == 5 && rank[i + 1] == 14) {
+            ++run; // the ace closes a run that has reached the five: A-2-3-4-5
+        } else {
+            break;
+        }
     }
     return run;
 }
 
 std::int32_t flush_check(const char shape[5]) {
-    // 1, plus 1 for each card before the first that differs from card 0.
     std::int32_t same = 1;
-    std::int32_t unbroken = 1;
-    for (std::size_t i = 1; i < 5; ++i) {
-        unbroken &= static_cast<std::int32_t>(shape[i] == shape[0]);
-        same += unbroken;
+    for (int i = 1; i < 5 && shape[i] == shape[0]; ++i) {
+        ++same;
     }
     return same;
 }
 
-namespace {
-
-// What count decides, for one pattern of equal neighbours.
-struct groups {
-    std::int32_t main_group;   // 1 to 4
-    std::int32_t second_group; // 1 or 2; 0 when the caller's value stays
-    std::size_t top_card;      // the card whose rank is the top rank
-};
-
-// The plain classification, on a pattern of equal neighbours: bit i is set
-// when rank i equals rank i + 1. Every test it makes is one on neighbours,
-// so the pattern alone decides it, for any five values.
-constexpr groups classify(unsigned equal) {
-    const auto same = [equal](std::size_t i) { return (equal >> i & 1U) != 0; };
-    // 1 plus the equal neighbours, i.e. 6 minus the distinct ranks. Taking
-    // the pairs from the low end leaves the top rank at the highest pair.
-    groups g{1, 0, 4};
-    int matches = 1;
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (same(i)) {
-            ++matches;
-            g.top_card = i;
-        }
-    }
-    switch (matches) {
-    case 4: // four of a kind or full house; with three equal neighbours,
-            // rank 1 equals rank 3 exactly when 1-2 and 2-3 are both equal
-        if (same(1) && same(2)) {
-            g.main_group = 4;
-        } else {
-            g.main_group = 3;
-            g.second_group = 2;
-        }
-        break;
-    case 3: // three of a kind or two pair
-        if ((same(0) && same(1)) || (same(1) && same(2)) || (same(2) && same(3))) {
-            g.main_group = 3;
-            g.second_group = 1;
-        } else {
-            g.main_group = 2;
-            g.second_group = 2;
-        }
-        break;
-    case 2:
-        g.main_group = 2;
-        g.second_group = 1;
-        break;
-    default: // no repeated rank, or five equal ranks: both count as high card
-        g.main_group = 1;
-        g.top_card = 4;
-        break;
-    }
-    return g;
-}
-
-constexpr std::array<groups, 16> group_table = [] {
-    std::array<groups, 16> table{};
-    for (unsigned equal = 0; equal < 16; ++equal) {
-        table[equal] = classify(equal);
-    }
-    return table;
-}();
-
-} // namespace
-
 void count(const std::int32_t rank[5], std::int32_t& main_group, std::int32_t& second_group,
            std::int32_t& top_rank) {
-    unsigned equal = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        equal |= static_cast<unsigned>(rank[i] == rank[i + 1]) << i;
+    // The match count: 1 plus the equal neighbours, that is 6 minus the
+    // distinct ranks. Taken from the low end, the last equal pair leaves
+    // the highest repeated rank in top_rank.
+    int matches = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (rank[i] == rank[i + 1]) {
+            ++matches;
+            top_rank = rank[i];
+        }
     }
-    const groups g = group_table[equal];
-    main_group = g.main_group;
-    second_group = g.second_group != 0 ? g.second_group : second_group;
-    top_rank = rank[g.top_card];
+    const auto three_from = [rank](int i) {
+        return rank[i] == rank[i + 1] && rank[i + 1] == rank[i + 2];
+    };
+    if (matches == 4) { // four of a kind or full house
+        if (rank[1] == rank[3]) {
+            main_group = 4;
+        } else {
+            main_group = 3;
+            second_group = 2;
+        }
+    } else if (matches == 3) { // three of a kind or two pair
+        if (three_from(0) || three_from(1) || three_from(2)) {
+            main_group = 3;
+            second_group = 1;
+        } else {
+            main_group = 2;
+            second_group = 2;
+        }
+    } else if (matches == 2) {
+        main_group = 2;
+        second_group = 1;
+    } else { // no repeated rank, or five equal ranks: both count as a high card
+        main_group = 1;
+        top_rank = rank[4];
+    }
 }
 
 std::int32_t calculation(std::int32_t flush, std::int32_t straight, const hand& h) {
@@ -127,21 +78,22 @@ std::int32_t calculation(std::int32_t flush, std::int32_t straight, const hand& 
     if (straight == 5) {
         return highest + category_base(category::straight);
     }
-
     std::int32_t main_group = 1;
     std::int32_t second_group = 1;
     std::int32_t top_rank = 0;
     count(h.rank, main_group, second_group, top_rank);
-    // The base by main_group, then second_group (1 or 2; main_group is 1
-    // to 4): a table rather than a switch, whose jump random hands
-    // mispredict.
-    static constexpr std::int32_t bases[5][3] = {
-        {},
-        {0, category_base(category::high_card), category_base(category::high_card)},
-        {0, category_base(category::one_pair), category_base(category::two_pair)},
-        {0, category_base(category::three_of_a_kind), category_base(category::full_house)},
-        {0, category_base(category::four_of_a_kind), category_base(category::four_of_a_kind)}};
-    return top_rank + bases[main_group][second_group];
+    switch (main_group) {
+    case 4:
+        return top_rank + category_base(category::four_of_a_kind);
+    case 3:
+        return top_rank +
+               category_base(second_group == 2 ? category::full_house : category::three_of_a_kind);
+    case 2:
+        return top_rank +
+               category_base(second_group == 2 ? category::two_pair : category::one_pair);
+    default:
+        return top_rank + category_base(category::high_card);
+    }
 }
 
 std::int32_t high_shape(const char shape[5]) {
