@@ -24,7 +24,7 @@ class FinalPrint : public ::testing::TestWithParam<print_case> {};
 TEST_P(FinalPrint, PicksColumnByWinnerAndRowByBand) {
     const print_case& c = GetParam();
     const std::string written =
-        poker::testing::with_console("", 1, [&](poker::input&, poker::output& out) {
+        poker::testing::with_console("", 1, [&](poker::token_reader&, poker::output& out) {
             poker::final_print(out, poker::build_texts, c.winner, c.score);
         });
     EXPECT_EQ(written, encoded(c.text)) << "winner " << c.winner << ", score " << c.score;
@@ -77,8 +77,8 @@ TEST_P(Games, ReadAndSettled) {
     const game_case& c = GetParam();
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{3}, poker::io_buffer_size}) {
         std::int32_t winner = 0;
-        const std::string written =
-            poker::testing::with_console(c.typed, chunk, [&](poker::input& in, poker::output& out) {
+        const std::string written = poker::testing::with_console(
+            c.typed, chunk, [&](poker::token_reader& in, poker::output& out) {
                 poker::hand a{};
                 poker::hand b{};
                 const poker::hands_read read = poker::read_hands(in, a, b);

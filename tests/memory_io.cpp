@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "cp949.h"
-#include "loop.h"
 
 namespace poker::testing {
 
@@ -55,19 +54,20 @@ console_records open_console(read_function source, void* source_context, write_f
                             std::make_unique<input>()};
     open_output(*records.out, sink, sink_context);
     open_input_decoder(*records.decoder, source, source_context, encoder_for(encoding), false);
-    open_input(*records.in, read_decoded, records.decoder.get(), records.out.get());
     return records;
 }
 
 } // namespace
 
 std::string with_console(std::string_view text, std::size_t chunk,
-                         const std::function<void(input&, output&)>& body) {
+                         const std::function<void(token_reader&, output&)>& body) {
     memory_source source{text, chunk};
     std::string written;
     const console_records records =
         open_console(read_memory, &source, append_to_string, &written, build_encoding);
-    body(*records.in, *records.out);
+    open_input(*records.in, read_decoded, records.decoder.get(), records.out.get());
+    token_reader tokens{records.in.get()};
+    body(tokens, *records.out);
     flush(*records.out);
     return written;
 }
@@ -76,7 +76,7 @@ console_records run_main_loop(read_function source, void* source_context, write_
                               void* sink_context, const text_table& texts, end_of_input where) {
     console_records records =
         open_console(source, source_context, sink, sink_context, texts.encoding);
-    main_loop(*records.in, *records.out, texts, where);
+    main_loop(read_decoded, records.decoder.get(), *records.in, *records.out, texts, where);
     return records;
 }
 

@@ -10,9 +10,10 @@
 #include <string_view>
 
 #include "buffered_io.h"
-#include "end_of_input.h"
 #include "input_decoder.h"
+#include "loop.h"
 #include "texts.h"
+#include "token_reader.h"
 
 namespace poker::testing {
 
@@ -65,6 +66,6 @@ std::string read_all_decoded(std::string_view text, text_encoding target, bool c
 // Runs `body`, a piece of the console, on records bound to `text` and
 // returns everything written, flushed at the end.
 std::string with_console(std::string_view text, std::size_t chunk,
-                         const std::function<void(input&, output&)>& body);
+                         const std::function<void(token_reader&, output&)>& body);
 
 } // namespace poker::testing

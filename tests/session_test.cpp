@@ -120,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                      menu + royal_a + through + last_menu}),
     poker::testing::case_name{});
 
-constexpr auto terminal = poker::end_of_input::at_a_terminal;
-constexpr auto windows_terminal = poker::end_of_input::at_a_windows_terminal;
+constexpr auto terminal = poker::end_of_input::typed;
+constexpr auto windows_terminal = poker::end_of_input::typed_then_end;
 
 // The shell's prompt must come on the next line, with no blank line before it.
 INSTANTIATE_TEST_SUITE_P(

@@ -22,7 +22,7 @@ class TokenReader : public ::testing::TestWithParam<token_case> {};
 
 TEST_P(TokenReader, ReadsEachTokenWhole) {
     const token_case& c = GetParam();
-    poker::testing::with_console(c.typed, c.chunk, [&](poker::input& in, poker::output&) {
+    poker::testing::with_console(c.typed, c.chunk, [&](poker::token_reader& in, poker::output&) {
         for (const auto& [text, length] : c.tokens) {
             poker::token t{};
             ASSERT_TRUE(poker::read_token(in, t)) << "before \"" << text << "\"";

@@ -1,7 +1,7 @@
 // One game: reading the two hands, scoring both, naming the winner.
 #include "game.h"
 
-#include "token_reader.h"
+#include <cstring>
 
 namespace poker {
 
@@ -9,9 +9,9 @@ namespace {
 
 // Reads one hand token into h.card. A token of any length is read whole, but
 // only its first ten bytes are kept, so the card text is never overrun.
-hands_read read_hand(input& in, hand& h) {
+hands_read read_hand(token_reader& tokens, hand& h) {
     token t;
-    if (!read_token(in, t)) {
+    if (!read_token(tokens, t)) {
         return hands_read::ended;
     }
     static_assert(sizeof h.card == sizeof t.text);
@@ -21,12 +21,12 @@ hands_read read_hand(input& in, hand& h) {
 
 } // namespace
 
-hands_read read_hands(input& in, hand& a, hand& b) {
-    const hands_read first = read_hand(in, a);
+hands_read read_hands(token_reader& tokens, hand& a, hand& b) {
+    const hands_read first = read_hand(tokens, a);
     if (first == hands_read::ended) {
         return first;
     }
-    const hands_read second = read_hand(in, b);
+    const hands_read second = read_hand(tokens, b);
     if (second == hands_read::ended) {
         return second;
     }

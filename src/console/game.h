@@ -6,6 +6,7 @@
 #include "buffered_io.h"
 #include "hand.h"
 #include "text_table.h"
+#include "token_reader.h"
 
 namespace poker {
 
@@ -17,7 +18,7 @@ enum class hands_read {
 };
 
 // Reads A's token, then B's, into the records' card fields.
-hands_read read_hands(input& in, hand& a, hand& b);
+hands_read read_hands(token_reader& tokens, hand& a, hand& b);
 
 // Scores A's hand, then B's, sets winner (1 for A, 2 for B; equal scores go
 // to B), and writes the result text and the calculated trace line.

@@ -30,8 +30,12 @@ int main() {
     poker::open_output(out, streams.sink, streams.sink_context);
     poker::open_input_decoder(decoder, streams.source, nullptr, streams.encode,
                               streams.ctrl_z_ends_input);
-    poker::open_input(in, poker::read_decoded, &decoder, &out);
-    poker::main_loop(in, out, poker::texts_in(streams.encoding), streams.where);
+    const poker::end_of_input where = !streams.terminal ? poker::end_of_input::piped
+                                      : streams.end_keys_end_line
+                                          ? poker::end_of_input::typed_then_end
+                                          : poker::end_of_input::typed;
+    poker::main_loop(poker::read_decoded, &decoder, in, out, poker::texts_in(streams.encoding),
+                     where);
     if (out.failed) {
         if (!poker::reader_has_gone(out.error)) {
             std::fprintf(stderr, "poker: cannot write output: %s\n", poker::error_text(out.error));

@@ -2,22 +2,22 @@
 #include "menu.h"
 
 #include "text_table.h"
-#include "token_reader.h"
 
 namespace poker {
 
 namespace {
 
 // The game number is read as a whole token. A number is taken, whatever its
-// value; anything else is left for the next read, which takes it as the
-// hand it most likely is. Returns false when input ends first.
-bool read_game_number(input& in, std::int32_t& game_number) {
+// value; anything else is left for the next read: after a selection from 1
+// to 4 that is A's hand, the hand it most likely is, and after any other
+// selection it is the next selection. Returns false when input ends first.
+bool read_game_number(token_reader& tokens, std::int32_t& game_number) {
     token t;
-    if (!read_token(in, t)) {
+    if (!read_token(tokens, t)) {
         return false;
     }
     if (!t.number) {
-        unread_token(in, t);
+        unread_token(tokens, t);
     } else if (t.fits) {
         game_number = t.value;
     }
@@ -32,19 +32,19 @@ void write_menu(output& out, const text_table& texts) {
 
 } // namespace
 
-bool choice(input& in, output& out, const text_table& texts, std::int32_t& selection,
+bool choice(token_reader& tokens, output& out, const text_table& texts, std::int32_t& selection,
             std::int32_t& game_number) {
     for (;;) {
         write_menu(out, texts);
         token t;
-        if (!read_token(in, t)) {
+        if (!read_token(tokens, t)) {
             return false;
         }
         // A token that is not a number is answered at once; one that does
         // not fit in 32 bits is as far outside 1 to 4 as any other.
         if (t.number) {
             selection = t.fits ? t.value : 0;
-            if (selection != 1 && selection != 4 && !read_game_number(in, game_number)) {
+            if (selection != 1 && selection != 4 && !read_game_number(tokens, game_number)) {
                 return false;
             }
             if (selection >= 1 && selection <= 4) {

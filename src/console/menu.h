@@ -5,6 +5,7 @@
 
 #include "buffered_io.h"
 #include "text_table.h"
+#include "token_reader.h"
 
 namespace poker {
 
@@ -12,7 +13,7 @@ namespace poker {
 // number after every selection but 1 and 4; a selection outside 1 to 4 is
 // answered by the re-prompt and the menu again. Returns false when input
 // ends first.
-bool choice(input& in, output& out, const text_table& texts, std::int32_t& selection,
+bool choice(token_reader& tokens, output& out, const text_table& texts, std::int32_t& selection,
             std::int32_t& game_number);
 
 } // namespace poker

@@ -6,27 +6,11 @@
 namespace poker {
 
 void open_output(output& out, write_function sink, void* context) {
-    out.sink = sink;
-    out.context = context;
-    out.flushed = 0;
-    out.used = 0;
-    out.line_open = false;
-    out.failed = false;
-    out.error = 0;
+    out = output{.sink = sink, .context = context};
 }
 
 void open_input(input& in, read_function source, void* context, output* tied) {
-    in.source = source;
-    in.context = context;
-    in.tied = tied;
-    in.next = 0;
-    in.end = 0;
-    in.ended = false;
-    in.failed = false;
-    in.error = 0;
-    in.read_line_end = false;
-    in.written_at_read = 0;
-    in.has_pending = false;
+    in = input{.source = source, .context = context, .tied = tied};
 }
 
 bool flush(output& out) {
@@ -60,17 +44,11 @@ bool fill(input& in) {
     if (in.next < in.end) {
         return true;
     }
-    if (in.ended) {
-        return false;
-    }
-    // Nobody is left to read what we write: stop reading more work.
-    if (in.tied != nullptr && !flush(*in.tied)) {
-        in.ended = true;
+    if (in.failed || (in.tied != nullptr && !flush(*in.tied))) {
         return false;
     }
     const std::ptrdiff_t got = in.source(in.context, in.buffer, io_buffer_size);
     if (got <= 0) {
-        in.ended = true;
         if (got < 0) {
             in.failed = true;
             in.error = errno;
@@ -79,10 +57,6 @@ bool fill(input& in) {
     }
     in.next = 0;
     in.end = static_cast<std::size_t>(got);
-    // For the end of input at a terminal: whether the user's own Enter was
-    // the last thing on the screen (see main_loop).
-    in.read_line_end = in.buffer[in.end - 1] == '\n';
-    in.written_at_read = in.tied != nullptr ? written(*in.tied) : 0;
     return true;
 }
 

@@ -15,7 +15,8 @@
 namespace poker {
 
 // Moves up to `capacity` bytes into `buffer`. Returns how many, 0 at end of
-// input, or -1 on failure with errno set.
+// input, or -1 on failure with errno set. Once it has returned 0 it returns
+// 0 on every call after (an input_decoder makes standard input so).
 using read_function = std::ptrdiff_t (*)(void* context, char* buffer, std::size_t capacity);
 
 // Writes all `size` bytes. Returns false on failure with errno set.
@@ -24,45 +25,28 @@ using write_function = bool (*)(void* context, const char* data, std::size_t siz
 inline constexpr std::size_t io_buffer_size = std::size_t{64} * 1024;
 
 struct output {
-    write_function sink;         // where flushed bytes go
-    void* context;               // handed to sink
-    std::uint64_t flushed;       // bytes handed to sink so far
-    std::size_t used;            // bytes waiting in buffer
-    bool line_open;              // the last byte written was not a line end
-    bool failed;                 // a flush failed: everything after it is dropped
-    int error;                   // errno of that failure
-    char buffer[io_buffer_size]; // bytes not yet handed to sink
-};
-
-// One whitespace-delimited token, as read_token (token_reader.h) finds it.
-// Only its first bytes are kept, so a token of any length costs the same
-// memory; its length and whether it is a number are worked out as it
-// streams past.
-struct token {
-    char text[11];      // the first ten bytes, NUL-padded behind a shorter token
-    std::size_t length; // its length in bytes
-    bool number;        // an optional + or -, then one or more ASCII digits, nothing else
-    bool fits;          // a number whose value fits in 32 signed bits
-    std::int32_t value; // that value, when it fits
+    write_function sink;              // where flushed bytes go
+    void* context;                    // handed to sink
+    std::uint64_t flushed = 0;        // bytes handed to sink so far
+    std::size_t used = 0;             // bytes waiting in buffer
+    bool line_open = false;           // the last byte written was not a line end
+    bool failed = false;              // a flush failed: everything after it is dropped
+    int error = 0;                    // errno of that failure
+    char buffer[io_buffer_size] = {}; // bytes not yet handed to sink
 };
 
 struct input {
-    read_function source;          // where bytes come from
-    void* context;                 // handed to source
-    output* tied;                  // flushed before every read that may wait
-    std::size_t next;              // first unread byte in buffer
-    std::size_t end;               // one past the last byte in buffer
-    bool ended;                    // source reported end of input (or input/output broke)
-    bool failed;                   // source failed: ended is set too
-    int error;                     // errno of that failure
-    bool read_line_end;            // the last read that returned bytes ended with a line feed
-    std::uint64_t written_at_read; // how much the tied output had written at that read
-    bool has_pending;              // pending was looked at and put back (unread_token)
-    token pending;                 // the token the next read_token returns
-    char buffer[io_buffer_size];   // bytes read ahead from source
+    read_function source;             // where bytes come from
+    void* context;                    // handed to source
+    output* tied;                     // flushed before every read that may wait
+    std::size_t next = 0;             // first unread byte in buffer
+    std::size_t end = 0;              // one past the last byte in buffer
+    bool failed = false;              // source failed: nothing more is read
+    int error = 0;                    // errno of that failure
+    char buffer[io_buffer_size] = {}; // bytes read ahead from source
 };
 
-// Records ready for use.
+// Records ready for use, every field but the arguments as above.
 void open_output(output& out, write_function sink, void* context);
 void open_input(input& in, read_function source, void* context, output* tied);
 
@@ -76,7 +60,8 @@ inline std::uint64_t written(const output& out) {
 
 // Fetches more bytes when the buffer is used up, flushing the tied output first
 // so that whatever was written is on the screen before the read waits.
-// Returns false at end of input, on a read failure, or when the tied output has failed.
+// Returns false at end of input, on a read failure, or when the tied output
+// has failed: nobody is left to read what the program would write.
 bool fill(input& in);
 
 // Appends text of any length, flushing the buffer whenever it is full:

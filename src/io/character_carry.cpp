@@ -6,8 +6,7 @@
 namespace poker {
 
 void open_character_carry(character_carry& carry, text_encoding encoding) {
-    carry.encoding = encoding;
-    carry.size = 0;
+    carry = character_carry{.encoding = encoding};
 }
 
 std::size_t whole_characters(text_encoding encoding, const char* data, std::size_t size) {

@@ -16,8 +16,8 @@ namespace poker {
 
 struct character_carry {
     text_encoding encoding; // the bytes' encoding, which says how long each character is
-    char bytes[4];          // the start of a character that a write cut
-    std::size_t size;       // how many bytes of it are held
+    char bytes[4] = {};     // the start of a character that a write cut
+    std::size_t size = 0;   // how many bytes of it are held
 };
 
 void open_character_carry(character_carry& carry, text_encoding encoding);

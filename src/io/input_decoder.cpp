@@ -204,17 +204,8 @@ std::ptrdiff_t decode_utf16(input_decoder& d, char* buffer, std::size_t capacity
 
 void open_input_decoder(input_decoder& decoder, read_function source, void* context,
                         unicode_encoder encode, bool ctrl_z_ends) {
-    decoder.source = source;
-    decoder.context = context;
-    decoder.encode = encode;
-    decoder.ctrl_z_ends = ctrl_z_ends;
-    decoder.form = input_form::undecided;
-    decoder.ended = false;
-    decoder.high_surrogate = 0;
-    decoder.raw_next = 0;
-    decoder.raw_end = 0;
-    decoder.cut_next = 0;
-    decoder.cut_end = 0;
+    decoder = input_decoder{
+        .source = source, .context = context, .encode = encode, .ctrl_z_ends = ctrl_z_ends};
 }
 
 std::ptrdiff_t read_decoded(void* decoder, char* buffer, std::size_t capacity) {

@@ -35,19 +35,19 @@ enum class input_form {
 };
 
 struct input_decoder {
-    read_function source;     // the raw input
-    void* context;            // handed to source
-    unicode_encoder encode;   // what UTF-16 input is passed on as
-    bool ctrl_z_ends;         // a Ctrl-Z ends the input wherever it stands
-    input_form form;          // decided by the first bytes
-    bool ended;               // source ended, or a Ctrl-Z came: read nothing more
-    char16_t high_surrogate;  // the first half of a UTF-16 pair, waiting for the second; or 0
-    std::size_t raw_next;     // first byte in raw not yet passed on
-    std::size_t raw_end;      // one past the last byte read into raw
-    std::size_t cut_next;     // first byte in cut not yet passed on
-    std::size_t cut_end;      // one past the last byte in cut
-    char cut[4];              // the rest of a decoded character that the last read had no room for
-    char raw[io_buffer_size]; // bytes from source: the first ones while undecided, then UTF-16
+    read_function source;                    // the raw input
+    void* context;                           // handed to source
+    unicode_encoder encode;                  // what UTF-16 input is passed on as
+    bool ctrl_z_ends;                        // a Ctrl-Z ends the input wherever it stands
+    input_form form = input_form::undecided; // decided by the first bytes
+    bool ended = false;                      // source ended, or a Ctrl-Z came: read nothing more
+    char16_t high_surrogate = 0;             // a UTF-16 pair's first half awaiting its second
+    std::size_t raw_next = 0;                // first byte in raw not yet passed on
+    std::size_t raw_end = 0;                 // one past the last byte read into raw
+    std::size_t cut_next = 0;                // first byte in cut not yet passed on
+    std::size_t cut_end = 0;                 // one past the last byte in cut
+    char cut[4] = {};                        // what a read had no room for of a character
+    char raw[io_buffer_size] = {};           // from source: the first bytes, then UTF-16
 };
 
 // A decoder ready to read from `source`, passing UTF-16 input on through `encode`.

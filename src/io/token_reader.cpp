@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace poker {
 
@@ -24,8 +25,9 @@ bool is_blank(char c) {
     return blanks[static_cast<unsigned char>(c)];
 }
 
-// A number's magnitude stops growing past this, one more than the largest
-// that fits (2^31 for a negative number), so any number of digits is fine.
+// A number's magnitude stops growing at this, which is past the largest
+// that fits (2^31, for a negative number), so that any number of digits
+// can be read without overflow.
 constexpr std::uint64_t magnitude_cap = std::uint64_t{1} << 32;
 
 // What the token's bytes have shown so far about it being a number.
@@ -72,12 +74,13 @@ void finish_number(token& t, const number_scan& scan) {
 
 } // namespace
 
-bool read_token(input& in, token& t) {
-    if (in.has_pending) {
-        in.has_pending = false;
-        t = in.pending;
+bool read_token(token_reader& reader, token& t) {
+    if (reader.has_pending) {
+        reader.has_pending = false;
+        t = reader.pending;
         return true;
     }
+    input& in = *reader.in;
 
     // Blanks and line ends before the token.
     for (;;) {
@@ -118,9 +121,9 @@ bool read_token(input& in, token& t) {
     return true;
 }
 
-void unread_token(input& in, const token& t) {
-    in.pending = t;
-    in.has_pending = true;
+void unread_token(token_reader& reader, const token& t) {
+    reader.pending = t;
+    reader.has_pending = true;
 }
 
 } // namespace poker

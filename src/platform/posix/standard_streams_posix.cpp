@@ -55,7 +55,8 @@ void open_standard_streams(standard_streams& streams) {
     streams.encode = utf8_from_unicode;
 #endif
     streams.ctrl_z_ends_input = false; // 0x1A is an ordinary byte here
-    streams.where = isatty(0) && isatty(1) ? end_of_input::at_a_terminal : end_of_input::piped;
+    streams.terminal = isatty(0) && isatty(1);
+    streams.end_keys_end_line = false; // Ctrl-D leaves the cursor where it was
 }
 
 bool reader_has_gone(int /*error*/) {

@@ -94,8 +94,8 @@ void open_standard_streams(standard_streams& streams) {
         streams.sink_context = nullptr;
     }
     streams.ctrl_z_ends_input = true;
-    streams.where =
-        terminal_in && terminal_out ? end_of_input::at_a_windows_terminal : end_of_input::piped;
+    streams.terminal = terminal_in && terminal_out;
+    streams.end_keys_end_line = true; // Ctrl-Z, then Enter
 }
 
 bool reader_has_gone(int error) {
