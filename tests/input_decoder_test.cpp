@@ -26,12 +26,13 @@ struct decoding_case {
 
 class Decoding : public ::testing::TestWithParam<decoding_case> {};
 
-// One-byte reads put every character across a read boundary; one-byte
-// capacity cuts every decoded character.
+// One-byte reads put every character across a read boundary; a capacity
+// of one or two bytes cuts decoded characters, and leaves parts of them for
+// more than one read.
 TEST_P(Decoding, PassesOnTheTextInTheOutputsEncoding) {
     const decoding_case& c = GetParam();
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{3}, std::size_t{4096}}) {
-        for (const std::size_t capacity : {std::size_t{1}, poker::io_buffer_size}) {
+        for (const std::size_t capacity : {std::size_t{1}, std::size_t{2}, poker::io_buffer_size}) {
             EXPECT_EQ(read_all_decoded(c.input, c.target, c.ctrl_z_ends, chunk, capacity),
                       c.decoded)
                 << "chunk " << chunk << ", capacity " << capacity;
@@ -160,20 +161,19 @@ TEST(Decoding, RandomUtf16MatchesTheModel) {
     }
 }
 
-// A typed line is passed on at once: the decoder never waits for a third
-// byte when the first ones cannot start a mark.
+// A typed line is passed on at once, with no second read, which would wait
+// for more: the decoder never waits for a third byte when the first ones
+// cannot start a mark, nor for more UTF-16 after a decoded line.
 TEST(Decoding, TypedLineIsNotHeldBack) {
-    for (const std::string line : {"x\n",
-                                   "\xef"
-                                   "x\n",
-                                   "\xfe\n"}) {
+    const std::pair<std::string, std::ptrdiff_t> lines[] = {
+        {"x\n", 2}, {"\xefx\n", 3}, {"\xfe\n", 2}, {le + "x\0\n\0"s, 2}};
+    for (const auto& [line, decoded] : lines) {
         poker::testing::memory_source source{line};
         poker::input_decoder decoder{};
         poker::open_input_decoder(decoder, poker::testing::read_memory, &source,
                                   poker::utf8_from_unicode, false);
         char buffer[16];
-        EXPECT_EQ(poker::read_decoded(&decoder, buffer, sizeof buffer),
-                  static_cast<std::ptrdiff_t>(line.size()))
+        EXPECT_EQ(poker::read_decoded(&decoder, buffer, sizeof buffer), decoded)
             << "line \"" << line << "\"";
         EXPECT_EQ(source.reads, 1u) << "line \"" << line << "\"";
     }

@@ -15,15 +15,6 @@ namespace {
 
 using poker::testing::encoded;
 
-std::string session(std::string_view typed, std::size_t chunk, poker::end_of_input where) {
-    poker::testing::memory_source source{typed, chunk};
-    std::string written;
-    poker::testing::run_main_loop(poker::testing::read_memory, &source,
-                                  poker::testing::append_to_string, &written, poker::build_texts,
-                                  where);
-    return written;
-}
-
 const std::string menu = encoded(poker::testing::menu_utf8);
 const std::string again = encoded("다시 입력해주세요 \n");
 const std::string through = encoded("넘어 왔으 \n");
@@ -43,11 +34,20 @@ struct session_case {
 
 class Sessions : public ::testing::TestWithParam<session_case> {};
 
+// The output record must say what was written, as the end of input at a
+// terminal reads it: how much, and whether the last line is left open.
 TEST_P(Sessions, ShowExactly) {
     const session_case& c = GetParam();
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{5}, poker::io_buffer_size}) {
-        EXPECT_EQ(session(c.typed, chunk, c.where), c.shown)
-            << "typed \"" << c.typed.substr(0, 60) << "\", chunk " << chunk;
+        poker::testing::memory_source source{c.typed, chunk};
+        std::string written;
+        const auto records = poker::testing::run_main_loop(poker::testing::read_memory, &source,
+                                                           poker::testing::append_to_string,
+                                                           &written, poker::build_texts, c.where);
+        const std::string input = "typed \"" + c.typed.substr(0, 60) + "\", chunk ";
+        EXPECT_EQ(written, c.shown) << input << chunk;
+        EXPECT_EQ(poker::written(*records.out), c.shown.size()) << input << chunk;
+        EXPECT_EQ(records.out->line_open, !c.shown.ends_with('\n')) << input << chunk;
     }
 }
 
@@ -63,6 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
                      menu + royal_a + through + last_menu},
         session_case{"PrintAllReadsNoGameNumber", "1 AHKHQHJH0H 2S3S4S5S6S",
                      menu + royal_a + through + last_menu},
+        // The number after 1 or 4 is A's hand, and B's hand the next selection.
+        session_case{"PrintAllTakesNumberAsHand", "1 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + ten_please + through + menu + again + last_menu},
+        session_case{"ExitTakesNumberAsHand", "4 5 AHKHQHJH0H 2S3S4S5S6S",
+                     menu + ten_please + through + menu + again + last_menu},
         session_case{"ExitPlaysAndGoesOn", "4 AHKHQHJH0H 2S3S4S5S6S 4 JHJD2S5C9H JSJC2H5D9D",
                      menu + royal_a + through + menu + pair_b + through + last_menu},
         session_case{"DeleteEvaluatesNothing", "3 1 AHKHQHJH0H\n2S3S4S5S6S\n",

@@ -1,8 +1,9 @@
-// The token reader: tokens of any length, across the input's reads.
+// The token reader: tokens of any length, and numbers, across the input's reads.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "case_name.h"
@@ -11,11 +12,18 @@
 
 namespace {
 
+struct expected_token {
+    std::string text;                       // its first ten bytes
+    std::size_t length;                     // its length in bytes
+    bool number = false;                    // a number, whether or not it fits
+    std::optional<std::int32_t> value = {}; // its value, when it fits in 32 bits
+};
+
 struct token_case {
     const char* name;
     std::string typed;
-    std::size_t chunk;                                       // the most one read serves
-    std::vector<std::pair<std::string, std::size_t>> tokens; // first ten bytes, length
+    std::size_t chunk; // the most one read serves
+    std::vector<expected_token> tokens;
 };
 
 class TokenReader : public ::testing::TestWithParam<token_case> {};
@@ -23,20 +31,26 @@ class TokenReader : public ::testing::TestWithParam<token_case> {};
 TEST_P(TokenReader, ReadsEachTokenWhole) {
     const token_case& c = GetParam();
     poker::testing::with_console(c.typed, c.chunk, [&](poker::token_reader& in, poker::output&) {
-        for (const auto& [text, length] : c.tokens) {
+        for (const expected_token& e : c.tokens) {
             poker::token t{};
-            ASSERT_TRUE(poker::read_token(in, t)) << "before \"" << text << "\"";
-            EXPECT_EQ(std::string(t.text), text);
-            EXPECT_EQ(t.length, length) << "\"" << text << "\"";
+            ASSERT_TRUE(poker::read_token(in, t)) << "before \"" << e.text << "\"";
+            EXPECT_EQ(std::string(t.text), e.text);
+            EXPECT_EQ(t.length, e.length) << "\"" << e.text << "\"";
+            EXPECT_EQ(t.number, e.number) << "\"" << e.text << "\"";
+            EXPECT_EQ(t.fits ? std::optional(t.value) : std::nullopt, e.value)
+                << "\"" << e.text << "\"";
         }
     });
 }
 
+constexpr auto too_large = std::nullopt;
+
 INSTANTIATE_TEST_SUITE_P(
     Tokens, TokenReader,
     ::testing::Values(
-        // Three full reads and more of one token, which only its first ten
-        // bytes are kept of; the next token starts after it.
+        // Reads of 1,000 bytes through a token of three buffers and more,
+        // which only its first ten bytes are kept of; the next token starts
+        // after it.
         token_case{"HugeTokenIsReadWholeWithoutOverrun",
                    std::string(3 * poker::io_buffer_size + 5, 'K') + " 2S3S4S5S6S",
                    1000,
@@ -46,7 +60,19 @@ INSTANTIATE_TEST_SUITE_P(
         token_case{"LongTokenAcrossAFullRead",
                    std::string(poker::io_buffer_size - 3, ' ') + "AHKHQHJH0H2S3S4S 2S3S4S5S6S",
                    poker::io_buffer_size,
-                   {{"AHKHQHJH0H", 16}, {"2S3S4S5S6S", 10}}}),
+                   {{"AHKHQHJH0H", 16}, {"2S3S4S5S6S", 10}}},
+        // Both ends of 32 bits and one past each, and 2^64 + 1, in reads of
+        // three bytes.
+        token_case{"ThirtyTwoBitLimits",
+                   "2147483647 -2147483648 2147483648 -2147483649 18446744073709551617",
+                   3,
+                   {{"2147483647", 10, true, INT32_MAX},
+                    {"-214748364", 11, true, INT32_MIN},
+                    {"2147483648", 10, true, too_large},
+                    {"-214748364", 11, true, too_large},
+                    {"1844674407", 20, true, too_large}}},
+        // A sign counts only at the token's start, not at a read's.
+        token_case{"SignAfterAReadBoundary", "12-3 -5", 2, {{"12-3", 4}, {"-5", 2, true, -5}}}),
     poker::testing::case_name{});
 
 } // namespace
