@@ -1,27 +1,36 @@
-# Installing and packaging.
-#   Linux:   `cmake --install` puts poker in bin and the manual page in
-#            share/man/man6; `cpack` (or `cpack -G DEB`) makes a Debian package
-#            with the game in /usr/games, as Debian's policy for games wants,
-#            and the copyright file and changelog that Debian requires.
-#   Windows: `cpack` makes poker-<version>-win64.zip, one folder holding
-#            poker.exe, README.txt and LICENSE.txt.
-# Each package gets its SHA-256 beside it, in sha256sum's format. The
-# release workflows (CMakePresets.json) run the whole of it in one command.
-#
-# The same commit gives the same package bytes wherever and whenever it is
-# built (the zip by the same user, as root or under fakeroot, since it
-# records the owner's numbers): every time stamp is the release date (release_date.cmake), every
-# installed file and folder has fixed permissions, and the members of each
-# archive stand in a fixed order (cpack_environment.cmake.in and the
-# scripts it names).
+# Installing and packaging. `cmake --install` puts poker in bin and the
+# manual page in share/man/man6. cpack makes the Debian package (the game in
+# /usr/games, with the copyright file and changelog that Debian requires)
+# or, in a Windows build, poker-VERSION-win64.zip (poker.exe, README.txt and
+# LICENSE.txt in one folder), each with its SHA-256 beside it in sha256sum's
+# format. The release workflows (CMakePresets.json) run all of it.
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
+set(changelog ${packaging}/debian/changelog)
 
 # One version everywhere: the changelog's top entry must carry the project's.
-file(STRINGS ${packaging}/debian/changelog top_entry LIMIT_COUNT 1)
+file(STRINGS ${changelog} top_entry LIMIT_COUNT 1)
 if(NOT top_entry MATCHES "^poker \\(${PROJECT_VERSION}\\) ")
   message(FATAL_ERROR "packaging/debian/changelog: the top entry \"${top_entry}\" "
                       "is not for version ${PROJECT_VERSION}")
 endif()
+
+# The release date, the one time that the packages carry (every member's time
+# stamp, poker.exe's PE header, the manual page's date): SOURCE_DATE_EPOCH
+# when the caller sets it, else the date of the changelog's top entry, which
+# GNU date reads. (A Windows host has no date: its packages keep the times
+# of the build.)
+set(release_epoch "$ENV{SOURCE_DATE_EPOCH}")
+if(release_epoch STREQUAL "" AND CMAKE_HOST_UNIX)
+  file(STRINGS ${changelog} trailer REGEX "^ -- " LIMIT_COUNT 1)
+  string(REGEX REPLACE "^ -- .*  " "" trailer_date "${trailer}")
+  execute_process(COMMAND date -u -d "${trailer_date}" +%s OUTPUT_VARIABLE release_epoch
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()
+if(NOT release_epoch STREQUAL "")
+  execute_process(COMMAND date -u -d @${release_epoch} +%Y-%m-%d OUTPUT_VARIABLE POKER_RELEASE_DATE
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+endif()
+configure_file(${packaging}/man/poker.6.in poker.6 @ONLY)
 
 set(CPACK_PACKAGE_VENDOR "the poker developers")
 set(CPACK_PACKAGE_CONTACT "the poker developers <poker@example.org>")
@@ -42,19 +51,16 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
        "${texts_encoding}.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
-# The manual page and the changelog are compressed for Debian, and the
-# Debian package needs them (cpack_environment.cmake.in).
-find_program(GZIP gzip)
-# cpack stamps the archives' members, and strip the PE header, with
-# SOURCE_DATE_EPOCH from its environment: this sets it there, to the
-# release date this build was configured with.
-configure_file(${PROJECT_SOURCE_DIR}/cmake/cpack_environment.cmake.in cpack_environment.cmake @ONLY)
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_environment.cmake)
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
-    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 if(WIN32)
+  # README.txt: the notes for Windows, then the manual page as plain text.
   # Notepad shows UTF-8 with a BOM and CR LF line ends on any Windows.
+  find_program(GROFF groff)
+  if(NOT GROFF)
+    message(FATAL_ERROR "The zip's README.txt needs groff: install the Debian package groff-base")
+  endif()
+  execute_process(COMMAND ${GROFF} -k -t -man -Tutf8 -P-cbou ${CMAKE_CURRENT_BINARY_DIR}/poker.6
+                  OUTPUT_VARIABLE POKER_MANUAL COMMAND_ERROR_IS_FATAL ANY)
   configure_file(${packaging}/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
   configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
   install(TARGETS poker RUNTIME DESTINATION .)
@@ -65,12 +71,30 @@ if(WIN32)
 else()
   include(GNUInstallDirs)
   install(TARGETS poker RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+  # The Debian package's own files, which a plain install leaves out.
+  install(TARGETS poker RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
+  install(FILES ${packaging}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
+          COMPONENT debian EXCLUDE_FROM_ALL)
 
+  # The Debian package needs gzip for the manual page and the changelog,
+  # which Debian wants compressed; file and dpkg-shlibdeps, with which CPack
+  # works out its Depends line (without dpkg-shlibdeps it would leave the
+  # line out); and dpkg-deb (deb_rebuild.cmake). The release preset stops
+  # here without them (POKER_DEBIAN_PACKAGE); elsewhere cpack stops.
+  find_program(GZIP gzip)
+  find_program(FILE_COMMAND file)
+  find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+  find_program(DPKG_DEB dpkg-deb)
+  set(debian_tools_found FALSE)
+  if(GZIP AND FILE_COMMAND AND DPKG_SHLIBDEPS AND DPKG_DEB)
+    set(debian_tools_found TRUE)
+  elseif(POKER_DEBIAN_PACKAGE)
+    message(FATAL_ERROR "The Debian package needs gzip, file, dpkg-shlibdeps and dpkg-deb: "
+                        "install the Debian packages gzip, file and dpkg-dev")
+  endif()
   if(GZIP)
-    configure_file(${packaging}/man/poker.6.in poker.6 @ONLY)
-    configure_file(${packaging}/debian/changelog changelog COPYONLY)
-    # -n: no name or timestamp, so the package is reproducible; lintian
-    # rejects both and weak compression. -k keeps the source beside it.
+    configure_file(${changelog} changelog COPYONLY)
+    # -n: no name or time stamp, for the same bytes; -9, as lintian wants.
     add_custom_command(OUTPUT poker.6.gz changelog.gz
                        COMMAND ${GZIP} -9nkf poker.6 changelog
                        DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/poker.6
@@ -78,17 +102,10 @@ else()
     add_custom_target(compressed_docs ALL DEPENDS poker.6.gz changelog.gz)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/poker.6.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT manual)
-  else()
-    message(STATUS "gzip not found: the manual page and the changelog are left out, and cpack makes no Debian package")
-  endif()
-
-  # The Debian package's own files, which a plain install leaves out.
-  install(TARGETS poker RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
-  install(FILES ${packaging}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
-          COMPONENT debian EXCLUDE_FROM_ALL)
-  if(GZIP)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
             COMPONENT debian EXCLUDE_FROM_ALL)
+  else()
+    message(STATUS "gzip not found: the manual page is not installed")
   endif()
   set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};poker;debian;/"
                                    "${CMAKE_BINARY_DIR};poker;manual;/")
@@ -98,4 +115,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # a libc6 version computed from the binary
 endif()
 
+# What cpack reads before it makes a package: the release date, and the
+# scripts that mend what CPack leaves to the machine.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/cpack_environment.cmake.in cpack_environment.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_environment.cmake)
 include(CPack)

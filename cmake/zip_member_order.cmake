@@ -1,10 +1,8 @@
 # Run by cpack after it has made the Windows zip, before it copies it out and
 # writes its checksum (CPACK_POST_BUILD_SCRIPTS). CPack adds the staged files
-# in the order the file system lists them, which on some file systems
-# depends on a seed of the file system's own; this makes the zip again from
-# the same staged files in sorted order, so that the order, and with it the
-# zip's bytes, is the same on any machine. The time stamps come from
-# SOURCE_DATE_EPOCH and TZ, which cpack_environment.cmake set.
+# in the order in which the file system lists them, and has no setting to
+# sort them: this makes the zip again with its members sorted. (Their time
+# stamps come from SOURCE_DATE_EPOCH and TZ, which cpack_environment.cmake set.)
 foreach(zip IN LISTS CPACK_PACKAGE_FILES)
   file(GLOB_RECURSE members LIST_DIRECTORIES false RELATIVE ${CPACK_TOPLEVEL_DIRECTORY}
        ${CPACK_TEMPORARY_DIRECTORY}/*)

@@ -55,7 +55,7 @@ redirect=
 start() {
     session=$((session + 1))
     t -u new-session -d -s "s$session" -x 100 -y 60 \
-        "stty susp undef; $* $poker $redirect; echo \"[exit \$?]\"; sleep 60"
+        "stty susp undef; $(printf '%q ' "$@" "$poker") $redirect; echo \"[exit \$?]\"; sleep 60"
     [ -n "$redirect" ] || wait_for '^입력:$'
 }
 
@@ -95,7 +95,7 @@ fi
 # Input from a file whose last read ended with a line end, output to the
 # terminal: the terminal's echo did not end the prompt's line, the program must.
 printf '2\n' >"$work/in"
-redirect="<$work/in"
+redirect="<$(printf %q "$work/in")"
 start "$@"
 wait_for '\[exit 0\]$'
 screen | grep -B1 -- '^\[exit 0\]$' | head -1 | grep -q -- '^입력: *$' ||
@@ -103,7 +103,7 @@ screen | grep -B1 -- '^\[exit 0\]$' | head -1 | grep -q -- '^입력: *$' ||
 checks=$((checks + 1))
 
 # Typed input, output to a file: the file's last line is ended.
-redirect=">$work/out"
+redirect=">$(printf %q "$work/out")"
 start "$@"
 for _ in $(seq 400); do grep -q '입력:' "$work/out" 2>/dev/null && break; sleep 0.05; done
 keys "2" Enter "${end_keys[@]}"
