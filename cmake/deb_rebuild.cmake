@@ -26,7 +26,9 @@ foreach(deb IN LISTS CPACK_PACKAGE_FILES)
   file(WRITE "${tree}/DEBIAN/control" "${control}")
   file(CHMOD_RECURSE "${tree}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
        GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  execute_process(COMMAND touch -d "@$ENV{SOURCE_DATE_EPOCH}" "${tree}" COMMAND_ERROR_IS_FATAL ANY)
+  # What extracting and writing left with the time of the build, at the release date.
+  execute_process(COMMAND touch -d "@$ENV{SOURCE_DATE_EPOCH}" "${tree}" "${tree}/DEBIAN"
+                          "${tree}/DEBIAN/control" COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip --build "${tree}" "${deb}"
                   OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE_RECURSE "${tree}")
