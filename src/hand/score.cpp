@@ -7,14 +7,14 @@ namespace poker {
 std::int32_t straight_check(const std::int32_t rank[5]) {
     std::int32_t run = 1;
     for (int i = 0; i < 4; ++i) {
-        // Widened, so that the largest value has no next.
-        if (std::int64_t{rank[i]} + 1 == rank[i + 1]) {
-            ++run;
-        } else if (rank[i] == 5 && rank[i + 1] == 14) {
-            ++run; // the ace closes a run that has reached the five: A-2-3-4-5
-        } else {
+        // The next rank (widened, so that the largest value has none), or
+        // an ace closing a run that has reached the five: A-2-3-4-5.
+        const bool next = std::int64_t{rank[i]} + 1 == rank[i + 1];
+        const bool ace_after_five = rank[i] == 5 && rank[i + 1] == 14;
+        if (!next && !ace_after_five) {
             break;
         }
+        ++run;
     }
     return run;
 }
