@@ -1,29 +1,23 @@
 # The project's compiler and linker options, as one interface target,
 # poker_options, that every target of the project links: warnings,
-# hardening, sanitizers and the signedness of plain char, each in the form
+# hardening, sanitizers and the signedness of plain char, in the form that
 # the compiler's driver takes: MSVC-style (cl, clang-cl) or GCC-style (gcc,
-# clang, MinGW). Two settings reach every target of the project, whether it
-# links poker_options or not: optimising across files in Release builds
-# (below), and, for MSVC's AddressSanitizer, /RTC1 taken out of Debug flags.
+# clang, MinGW). Two settings reach every target, whether it links
+# poker_options or not: optimising across files in Release builds (at the
+# end), and, for MSVC's AddressSanitizer, /RTC1 taken out of Debug flags.
 option(POKER_WARNINGS_AS_ERRORS "Fail the build on any warning (development builds and CI only)" OFF)
 option(POKER_SANITIZE "Build everything with AddressSanitizer (and UBSan where the compiler has it)" OFF)
 option(POKER_FUZZ "Build the libFuzzer target fuzz_console (needs clang; implies the sanitizers)" OFF)
 option(POKER_UNSIGNED_CHAR "Make plain char unsigned, to prove the code on both kinds of char" OFF)
-
 add_library(poker_options INTERFACE)
 
 # cl has no frontend variant before CMake 3.26, clang-cl has "MSVC".
 if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC" OR CMAKE_CXX_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
-  # /utf-8: the UTF-8 text table is read and kept as UTF-8, not in the
-  # system's code page.
+  # /utf-8: the UTF-8 text table is read as UTF-8, not in the system's code page.
   target_compile_options(poker_options INTERFACE /utf-8 /W4 /permissive- /EHsc
-                                                 $<$<BOOL:${POKER_WARNINGS_AS_ERRORS}>:/WX>)
-  if(POKER_UNSIGNED_CHAR)
-    target_compile_options(poker_options INTERFACE /J)
-  endif()
-  if(POKER_SANITIZE)
-    # MSVC has no UBSan; its AddressSanitizer refuses the run-time checks
-    # of Debug builds and incremental linking.
+                                                 $<$<BOOL:${POKER_WARNINGS_AS_ERRORS}>:/WX>
+                                                 $<$<BOOL:${POKER_UNSIGNED_CHAR}>:/J>)
+  if(POKER_SANITIZE) # MSVC has no UBSan; its ASan refuses /RTC1 and incremental linking
     target_compile_options(poker_options INTERFACE /fsanitize=address)
     target_link_options(poker_options INTERFACE /INCREMENTAL:NO)
     string(REPLACE "/RTC1" "" CMAKE_CXX_FLAGS_DEBUG "${CMAKE_CXX_FLAGS_DEBUG}")
@@ -33,17 +27,15 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC" OR CMAKE_CXX_COMPILER_FRONTEND_VARIANT 
   endif()
 elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(poker_options INTERFACE -Wall -Wextra -Wpedantic -Wconversion -Wshadow
-                                                 $<$<BOOL:${POKER_WARNINGS_AS_ERRORS}>:-Werror>)
+                                                 $<$<BOOL:${POKER_WARNINGS_AS_ERRORS}>:-Werror>
+                                                 $<$<BOOL:${POKER_UNSIGNED_CHAR}>:-funsigned-char>)
   # No build folder in what is compiled (debug information, file names), so
   # that the same sources give the same Release binaries wherever they are
-  # built. (The sanitizers still name each source file in full.) The
-  # build folder comes second: it may lie inside the source folder, and the
-  # last map that matches wins.
+  # built. (The sanitizers still name each source file in full.) The build
+  # folder comes second: it may lie inside the source folder, and the last
+  # map that matches wins.
   target_compile_options(poker_options INTERFACE -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
                                                  -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
-  if(POKER_UNSIGNED_CHAR)
-    target_compile_options(poker_options INTERFACE -funsigned-char)
-  endif()
   if(POKER_SANITIZE OR POKER_FUZZ)
     target_compile_options(poker_options INTERFACE -fsanitize=address,undefined
                                                    -fno-sanitize-recover=all -fno-omit-frame-pointer)
@@ -74,7 +66,7 @@ elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   elseif(WIN32)
     # The PE header's time stamp would be the moment of linking; left empty,
     # the same sources give the same poker.exe. (Stripping it for the zip
-    # stamps the release date instead: see packaging.cmake.)
+    # stamps the release date instead: see cpack_environment.cmake.in.)
     target_link_options(poker_options INTERFACE -Wl,--no-insert-timestamp)
   endif()
 endif()

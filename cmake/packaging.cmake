@@ -10,57 +10,70 @@ set(changelog ${packaging}/debian/changelog)
 # One version everywhere: the changelog's top entry must carry the project's.
 file(STRINGS ${changelog} top_entry LIMIT_COUNT 1)
 if(NOT top_entry MATCHES "^poker \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "packaging/debian/changelog: the top entry \"${top_entry}\" "
-                      "is not for version ${PROJECT_VERSION}")
+  message(FATAL_ERROR "packaging/debian/changelog: the top entry is not for ${PROJECT_VERSION}")
 endif()
 
-# The release date, the one time that the packages carry (every member's time
-# stamp, poker.exe's PE header, the manual page's date): SOURCE_DATE_EPOCH
-# when the caller sets it, else the date of the changelog's top entry, which
-# GNU date reads. (A Windows host has no date: its packages keep the times
-# of the build.)
+# The release date, the one time that the packages carry (every member's
+# time stamp, poker.exe's PE header, the manual page's date): the caller's
+# SOURCE_DATE_EPOCH, or else the date of the changelog's top entry, read by
+# GNU date. (A Windows host has no date: its packages keep the build's times.)
 set(release_epoch "$ENV{SOURCE_DATE_EPOCH}")
 if(release_epoch STREQUAL "" AND CMAKE_HOST_UNIX)
-  file(STRINGS ${changelog} trailer REGEX "^ -- " LIMIT_COUNT 1)
+  file(STRINGS ${changelog} trailer REGEX "^ -- " LIMIT_COUNT 1) # " -- name <address>  date"
   string(REGEX REPLACE "^ -- .*  " "" trailer_date "${trailer}")
   execute_process(COMMAND date -u -d "${trailer_date}" +%s OUTPUT_VARIABLE release_epoch
                   OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  set(ENV{SOURCE_DATE_EPOCH} ${release_epoch}) # which string(TIMESTAMP) reads
 endif()
-if(NOT release_epoch STREQUAL "")
-  execute_process(COMMAND date -u -d @${release_epoch} +%Y-%m-%d OUTPUT_VARIABLE POKER_RELEASE_DATE
-                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-endif()
+string(TIMESTAMP POKER_RELEASE_DATE "%Y-%m-%d" UTC)
 configure_file(${packaging}/man/poker.6.in poker.6 @ONLY)
 
 set(CPACK_PACKAGE_VENDOR "the poker developers")
 set(CPACK_PACKAGE_CONTACT "the poker developers <poker@example.org>")
-# The package's long description, one line an element (lines of at most 80).
+set(texts_encoding "in UTF-8") # in the package's long description
 if(POKER_ENCODING STREQUAL CP949)
   set(texts_encoding "as CP949, for terminals set to the Korean code page 949")
-else()
-  set(texts_encoding "in UTF-8")
 endif()
-string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
-       "poker settles five-card poker games between two players, A and B. At a"
-       "four-item menu you type a selection and the two hands, each as ten letters"
-       "and digits such as AHKHQHJH0H, and the program names the winner and the"
-       "winning hand category in one Korean sentence, under this game's own rules:"
-       "a hand counts by its category and one rank, and every tie goes to B."
-       "It reads standard input and writes standard output, so whole files of"
-       "games can be piped through it. The Korean texts are written"
-       "${texts_encoding}.")
+configure_file(${packaging}/debian/description.in description @ONLY)
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_CURRENT_BINARY_DIR}/description)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
+
+# What each package needs of the machine besides the compiler: groff, to put
+# the manual page in the zip's README.txt; gzip, for the manual page and the
+# changelog, which Debian wants compressed; file and dpkg-shlibdeps, with
+# which CPack works out the Depends line (it leaves the line out without
+# dpkg-shlibdeps); dpkg-deb (deb_rebuild.cmake). The release presets stop
+# here without them (POKER_PACKAGE); elsewhere cpack stops.
+if(WIN32)
+  set(tools groff)
+  set(needs "groff: install the Debian package groff-base")
+else()
+  set(tools gzip file dpkg-shlibdeps dpkg-deb)
+  set(needs "gzip, file, dpkg-shlibdeps and dpkg-deb: install the Debian packages gzip, file and dpkg-dev")
+endif()
+set(package_tools_found TRUE)
+foreach(tool IN LISTS tools)
+  string(MAKE_C_IDENTIFIER "${tool}_command" variable) # gzip_command, dpkg_deb_command, ...
+  find_program(${variable} ${tool})
+  if(NOT ${variable})
+    set(package_tools_found FALSE)
+  endif()
+endforeach()
+if(NOT package_tools_found AND POKER_PACKAGE)
+  message(FATAL_ERROR "The package needs ${needs}")
+endif()
 
 if(WIN32)
   # README.txt: the notes for Windows, then the manual page as plain text.
   # Notepad shows UTF-8 with a BOM and CR LF line ends on any Windows.
-  find_program(GROFF groff)
-  if(NOT GROFF)
-    message(FATAL_ERROR "The zip's README.txt needs groff: install the Debian package groff-base")
+  # (configure_file gives only the template's own lines CR LF.)
+  if(groff_command) # plain text: no bold or underline by overstriking, no hyphenation
+    execute_process(COMMAND ${groff_command} -k -t -man -Tutf8 -P-cbou -rHY=0 poker.6
+                    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} OUTPUT_VARIABLE POKER_MANUAL
+                    COMMAND_ERROR_IS_FATAL ANY)
+    string(REPLACE "\n" "\r\n" POKER_MANUAL "${POKER_MANUAL}")
   endif()
-  execute_process(COMMAND ${GROFF} -k -t -man -Tutf8 -P-cbou ${CMAKE_CURRENT_BINARY_DIR}/poker.6
-                  OUTPUT_VARIABLE POKER_MANUAL COMMAND_ERROR_IS_FATAL ANY)
   configure_file(${packaging}/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
   configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
   install(TARGETS poker RUNTIME DESTINATION .)
@@ -75,28 +88,11 @@ else()
   install(TARGETS poker RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
   install(FILES ${packaging}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
           COMPONENT debian EXCLUDE_FROM_ALL)
-
-  # The Debian package needs gzip for the manual page and the changelog,
-  # which Debian wants compressed; file and dpkg-shlibdeps, with which CPack
-  # works out its Depends line (without dpkg-shlibdeps it would leave the
-  # line out); and dpkg-deb (deb_rebuild.cmake). The release preset stops
-  # here without them (POKER_DEBIAN_PACKAGE); elsewhere cpack stops.
-  find_program(GZIP gzip)
-  find_program(FILE_COMMAND file)
-  find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
-  find_program(DPKG_DEB dpkg-deb)
-  set(debian_tools_found FALSE)
-  if(GZIP AND FILE_COMMAND AND DPKG_SHLIBDEPS AND DPKG_DEB)
-    set(debian_tools_found TRUE)
-  elseif(POKER_DEBIAN_PACKAGE)
-    message(FATAL_ERROR "The Debian package needs gzip, file, dpkg-shlibdeps and dpkg-deb: "
-                        "install the Debian packages gzip, file and dpkg-dev")
-  endif()
-  if(GZIP)
+  if(gzip_command)
     configure_file(${changelog} changelog COPYONLY)
     # -n: no name or time stamp, for the same bytes; -9, as lintian wants.
     add_custom_command(OUTPUT poker.6.gz changelog.gz
-                       COMMAND ${GZIP} -9nkf poker.6 changelog
+                       COMMAND ${gzip_command} -9nkf poker.6 changelog
                        DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/poker.6
                                ${CMAKE_CURRENT_BINARY_DIR}/changelog)
     add_custom_target(compressed_docs ALL DEPENDS poker.6.gz changelog.gz)
@@ -104,8 +100,6 @@ else()
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT manual)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
             COMPONENT debian EXCLUDE_FROM_ALL)
-  else()
-    message(STATUS "gzip not found: the manual page is not installed")
   endif()
   set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};poker;debian;/"
                                    "${CMAKE_BINARY_DIR};poker;manual;/")
@@ -115,7 +109,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # a libc6 version computed from the binary
 endif()
 
-# What cpack reads before it makes a package: the release date, and the
+# Read by cpack before it makes a package: the release date, and the
 # scripts that mend what CPack leaves to the machine.
 configure_file(${PROJECT_SOURCE_DIR}/cmake/cpack_environment.cmake.in cpack_environment.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_environment.cmake)

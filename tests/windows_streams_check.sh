@@ -2,7 +2,8 @@
 # poker.exe under wine, where Windows streams differ from a terminal's:
 #   - a reader that closes the pipe early ends the program quietly, status 1;
 #   - output redirected from a terminal set to UTF-8 (chcp 65001) is UTF-8
-#     with CR LF line ends, and from code page 949 it is CP949.
+#     with CR LF line ends, and from any other code page (437, say) it is
+#     in the build's encoding, CP949.
 # `script` gives wine a terminal (a console window), so that cmd's chcp
 # reaches the program.
 # Usage: windows_streams_check.sh path/to/poker.exe
@@ -26,7 +27,7 @@ result "early close" "$problem"
 
 cp "$exe" "$work/poker.exe"
 cp "$sessions/print_game.in" "$work/in.txt"
-for code_page in 65001 949; do
+for code_page in 65001 437; do
     (cd "$work" && script -qc "wine cmd /c \"chcp $code_page >nul & poker.exe < in.txt > out.txt\"" \
         /dev/null </dev/null >/dev/null)
     if [ $code_page = 65001 ]; then cat "$sessions/print_game.out"; else
