@@ -1,15 +1,16 @@
-# The project's compiler and linker options, as one interface target,
-# poker_options, that every target of the project links: warnings,
-# hardening, sanitizers and the signedness of plain char, in the form that
-# the compiler's driver takes: MSVC-style (cl, clang-cl) or GCC-style (gcc,
-# clang, MinGW). Two settings reach every target, whether it links
-# poker_options or not: optimising across files in Release builds (at the
-# end), and, for MSVC's AddressSanitizer, /RTC1 taken out of Debug flags.
+# poker_options, an interface target that every target links: warnings,
+# hardening, sanitizers and plain char's signedness, for MSVC-style (cl,
+# clang-cl) and GCC-style drivers (gcc, clang, MinGW). Two settings reach
+# every target: optimising across files in Release builds (at the end),
+# and, for MSVC's AddressSanitizer, /RTC1 out of the Debug flags.
 option(POKER_WARNINGS_AS_ERRORS "Fail the build on any warning (development builds and CI only)" OFF)
 option(POKER_SANITIZE "Build everything with AddressSanitizer (and UBSan where the compiler has it)" OFF)
 option(POKER_FUZZ "Build the libFuzzer target fuzz_console (needs clang; implies the sanitizers)" OFF)
 option(POKER_UNSIGNED_CHAR "Make plain char unsigned, to prove the code on both kinds of char" OFF)
 add_library(poker_options INTERFACE)
+if(POKER_FUZZ AND (NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang" OR MSVC))
+  message(FATAL_ERROR "POKER_FUZZ needs clang's GCC-style driver: -DCMAKE_CXX_COMPILER=clang++")
+endif()
 
 # cl has no frontend variant before CMake 3.26, clang-cl has "MSVC".
 if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC" OR CMAKE_CXX_COMPILER_FRONTEND_VARIANT STREQUAL "MSVC")
@@ -22,18 +23,12 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC" OR CMAKE_CXX_COMPILER_FRONTEND_VARIANT 
     target_link_options(poker_options INTERFACE /INCREMENTAL:NO)
     string(REPLACE "/RTC1" "" CMAKE_CXX_FLAGS_DEBUG "${CMAKE_CXX_FLAGS_DEBUG}")
   endif()
-  if(POKER_FUZZ)
-    message(FATAL_ERROR "POKER_FUZZ needs the GCC-style clang driver")
-  endif()
 elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(poker_options INTERFACE -Wall -Wextra -Wpedantic -Wconversion -Wshadow
                                                  $<$<BOOL:${POKER_WARNINGS_AS_ERRORS}>:-Werror>
                                                  $<$<BOOL:${POKER_UNSIGNED_CHAR}>:-funsigned-char>)
-  # No build folder in what is compiled (debug information, file names), so
-  # that the same sources give the same Release binaries wherever they are
-  # built. (The sanitizers still name each source file in full.) The build
-  # folder comes second: it may lie inside the source folder, and the last
-  # map that matches wins.
+  # No build folder in the binaries, for the same bytes anywhere (the sanitizers
+  # aside). The build folder may lie inside the source: the last map wins.
   target_compile_options(poker_options INTERFACE -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
                                                  -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
   if(POKER_SANITIZE OR POKER_FUZZ)
@@ -42,16 +37,12 @@ elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_link_options(poker_options INTERFACE -fsanitize=address,undefined)
   endif()
   if(POKER_FUZZ)
-    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-      message(FATAL_ERROR "POKER_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
-    endif()
     target_compile_options(poker_options INTERFACE -fsanitize=fuzzer-no-link)
   endif()
   if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-    # The hardening a distribution expects of a released binary (PIE is
-    # already the compilers' default there). _FORTIFY_SOURCE only where
-    # neither the compiler (Ubuntu's defines it) nor the flags a packager
-    # passes set it already, so that their level, 3 on some, stays.
+    # The hardening a distribution expects of a released binary (PIE is the
+    # compilers' default). _FORTIFY_SOURCE only where neither the compiler
+    # (Ubuntu's) nor a packager's flags set it, so that their level stays.
     include(CheckCXXSourceCompiles)
     set(CMAKE_REQUIRED_FLAGS "${CMAKE_CXX_FLAGS_RELEASE}")
     unset(poker_fortify_set CACHE) # asked afresh at every configure: the flags may change
@@ -64,16 +55,14 @@ elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_compile_options(poker_options INTERFACE "$<$<CONFIG:Release>:-fstack-protector-strong>")
     target_link_options(poker_options INTERFACE "$<$<CONFIG:Release>:-Wl,-z,relro,-z,now>")
   elseif(WIN32)
-    # The PE header's time stamp would be the moment of linking; left empty,
-    # the same sources give the same poker.exe. (Stripping it for the zip
-    # stamps the release date instead: see cpack_environment.cmake.in.)
+    # No link time in the PE header (stripping it for the zip stamps the
+    # release date: cpack_environment.cmake.in).
     target_link_options(poker_options INTERFACE -Wl,--no-insert-timestamp)
   endif()
 endif()
 
-# Release builds optimise across files: each layer is a library of its own,
-# and the calls between them (the loop to the menu and the game, a game to
-# the hand's steps) are the hot path, which the compiler may then inline.
+# Release builds optimise across files: the calls between the layers' libraries
+# (the loop to the menu and the game, a game to the hand) are the hot path.
 include(CheckIPOSupported)
 check_ipo_supported(RESULT ipo_supported LANGUAGES CXX)
 if(ipo_supported)

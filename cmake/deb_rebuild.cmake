@@ -1,17 +1,14 @@
-# Run by cpack after it has made the Debian package, before it copies it out
-# and writes its checksum (CPACK_POST_BUILD_SCRIPTS). CPack counts the staged
-# folders' sizes, which differ from one file system to another, in
-# Installed-Size, and leaves the folders and the ar archive's members with
-# the modes of the caller's umask. dpkg-deb makes the package again from its
-# contents, with the folders' modes set, and Installed-Size as
-# dpkg-gencontrol counts it: each file's KiB, rounded up, and 1 a folder.
+# Run by cpack after it has made the Debian package, before the checksum. CPack
+# counts the folders' sizes, which differ between file systems, in Installed-Size,
+# and gives the folders and the ar members the caller's umask. dpkg-deb makes the
+# package again, with the folders' modes set and the size counted as dpkg-gencontrol does.
 foreach(deb IN LISTS CPACK_PACKAGE_FILES)
   set(tree "${deb}.tree")
   file(REMOVE_RECURSE "${tree}")
   execute_process(COMMAND dpkg-deb --raw-extract "${deb}" "${tree}" COMMAND_ERROR_IS_FATAL ANY)
   file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE "${tree}" "${tree}/*")
   list(FILTER entries EXCLUDE REGEX "^DEBIAN")
-  set(kib 1) # the package's root
+  set(kib 1) # the root; then a KiB a folder, and each file's KiB rounded up
   foreach(entry IN LISTS entries)
     set(size 1024)
     if(NOT IS_DIRECTORY "${tree}/${entry}")

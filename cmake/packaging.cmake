@@ -1,9 +1,6 @@
-# Installing and packaging. `cmake --install` puts poker in bin and the
-# manual page in share/man/man6. cpack makes the Debian package (the game in
-# /usr/games, with the copyright file and changelog that Debian requires)
-# or, in a Windows build, poker-VERSION-win64.zip (poker.exe, README.txt and
-# LICENSE.txt in one folder), each with its SHA-256 beside it in sha256sum's
-# format. The release workflows (CMakePresets.json) run all of it.
+# Installing and packaging: `cmake --install` puts poker in bin and the manual
+# page in share/man/man6; cpack makes the Debian package, or in a Windows
+# build the zip, each with its SHA-256 beside it in sha256sum's format.
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(changelog ${packaging}/debian/changelog)
 
@@ -13,10 +10,9 @@ if(NOT top_entry MATCHES "^poker \\(${PROJECT_VERSION}\\) ")
   message(FATAL_ERROR "packaging/debian/changelog: the top entry is not for ${PROJECT_VERSION}")
 endif()
 
-# The release date, the one time that the packages carry (every member's
-# time stamp, poker.exe's PE header, the manual page's date): the caller's
-# SOURCE_DATE_EPOCH, or else the date of the changelog's top entry, read by
-# GNU date. (A Windows host has no date: its packages keep the build's times.)
+# The release date, the one time the packages carry: SOURCE_DATE_EPOCH, or the
+# changelog's top entry's date. (A Windows host has no GNU date: there the
+# packages keep the build's times.)
 set(release_epoch "$ENV{SOURCE_DATE_EPOCH}")
 if(release_epoch STREQUAL "" AND CMAKE_HOST_UNIX)
   file(STRINGS ${changelog} trailer REGEX "^ -- " LIMIT_COUNT 1) # " -- name <address>  date"
@@ -28,7 +24,6 @@ endif()
 string(TIMESTAMP POKER_RELEASE_DATE "%Y-%m-%d" UTC)
 configure_file(${packaging}/man/poker.6.in poker.6 @ONLY)
 
-set(CPACK_PACKAGE_VENDOR "the poker developers")
 set(CPACK_PACKAGE_CONTACT "the poker developers <poker@example.org>")
 set(texts_encoding "in UTF-8") # in the package's long description
 if(POKER_ENCODING STREQUAL CP949)
@@ -39,22 +34,20 @@ set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_CURRENT_BINARY_DIR}/description)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
 
-# What each package needs of the machine besides the compiler: groff, to put
-# the manual page in the zip's README.txt; gzip, for the manual page and the
-# changelog, which Debian wants compressed; file and dpkg-shlibdeps, with
-# which CPack works out the Depends line (it leaves the line out without
-# dpkg-shlibdeps); dpkg-deb (deb_rebuild.cmake). The release presets stop
-# here without them (POKER_PACKAGE); elsewhere cpack stops.
+# The tools a package needs (groff for the zip's README.txt; gzip for the manual page
+# and changelog; file and dpkg-shlibdeps, without which CPack leaves out Depends;
+# dpkg-deb): without them the release presets (POKER_PACKAGE) stop here, cpack elsewhere.
 if(WIN32)
   set(tools groff)
   set(needs "groff: install the Debian package groff-base")
 else()
   set(tools gzip file dpkg-shlibdeps dpkg-deb)
-  set(needs "gzip, file, dpkg-shlibdeps and dpkg-deb: install the Debian packages gzip, file and dpkg-dev")
+  set(needs "gzip, file, dpkg-shlibdeps and dpkg-deb: install the Debian packages gzip, \
+file and dpkg-dev")
 endif()
 set(package_tools_found TRUE)
 foreach(tool IN LISTS tools)
-  string(MAKE_C_IDENTIFIER "${tool}_command" variable) # gzip_command, dpkg_deb_command, ...
+  string(MAKE_C_IDENTIFIER "${tool}_command" variable) # gzip_command, ...
   find_program(${variable} ${tool})
   if(NOT ${variable})
     set(package_tools_found FALSE)
@@ -65,11 +58,11 @@ if(NOT package_tools_found AND POKER_PACKAGE)
 endif()
 
 if(WIN32)
-  # README.txt: the notes for Windows, then the manual page as plain text.
-  # Notepad shows UTF-8 with a BOM and CR LF line ends on any Windows.
-  # (configure_file gives only the template's own lines CR LF.)
-  if(groff_command) # plain text: no bold or underline by overstriking, no hyphenation
-    execute_process(COMMAND ${groff_command} -k -t -man -Tutf8 -P-cbou -rHY=0 poker.6
+  # README.txt: notes for Windows, then the manual page as plain text (Hangul as wide as
+  # C.UTF-8 says), in UTF-8 with a BOM and CR LF line ends, which any Notepad shows.
+  if(groff_command)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${groff_command} -Kutf-8 -t
+                            -man -Tutf8 -P-cbou -rHY=0 poker.6
                     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} OUTPUT_VARIABLE POKER_MANUAL
                     COMMAND_ERROR_IS_FATAL ANY)
     string(REPLACE "\n" "\r\n" POKER_MANUAL "${POKER_MANUAL}")
@@ -109,8 +102,6 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # a libc6 version computed from the binary
 endif()
 
-# Read by cpack before it makes a package: the release date, and the
-# scripts that mend what CPack leaves to the machine.
 configure_file(${PROJECT_SOURCE_DIR}/cmake/cpack_environment.cmake.in cpack_environment.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack_environment.cmake)
 include(CPack)

@@ -1,8 +1,6 @@
-# Run by cpack after it has made the Windows zip, before it copies it out and
-# writes its checksum (CPACK_POST_BUILD_SCRIPTS). CPack adds the staged files
-# in the order in which the file system lists them, and has no setting to
-# sort them: this makes the zip again with its members sorted. (Their time
-# stamps come from SOURCE_DATE_EPOCH and TZ, which cpack_environment.cmake set.)
+# Run by cpack after it has made the zip, before the checksum. CPack adds the files
+# in the order the file system lists them, and has no setting to sort them: this
+# makes the zip again with its members sorted.
 foreach(zip IN LISTS CPACK_PACKAGE_FILES)
   file(GLOB_RECURSE members LIST_DIRECTORIES false RELATIVE ${CPACK_TOPLEVEL_DIRECTORY}
        ${CPACK_TEMPORARY_DIRECTORY}/*)
