@@ -25,6 +25,7 @@ Usage: bench/run.py [--games N] [--rounds N] [--build DIR]
 import argparse
 import os
 import random
+import shlex
 import statistics
 import subprocess
 import sys
@@ -78,13 +79,14 @@ def main():
     if not os.access("/usr/bin/time", os.X_OK):
         sys.exit("needs GNU time (/usr/bin/time; Debian package time)")
     poker, plain, naive, tuned = build(args.build)
+    q = shlex.quote # the paths in shell commands
     with tempfile.TemporaryDirectory() as work:
         games = os.path.join(work, "games")
         expected = os.path.join(work, "expected")
         write_games(games, args.games)
-        subprocess.run("%s < %s > %s" % (naive, games, expected), shell=True, check=True)
+        subprocess.run("%s < %s > %s" % (q(naive), q(games), q(expected)), shell=True, check=True)
         for program in (poker, plain, tuned):
-            if subprocess.run("%s < %s | cmp -s - %s" % (program, games, expected),
+            if subprocess.run("%s < %s | cmp -s - %s" % (q(program), q(games), q(expected)),
                               shell=True).returncode:
                 sys.exit("%s's output differs from naive_poker's" % os.path.basename(program))
 
@@ -97,20 +99,20 @@ def main():
         plain_speedups, speedups, tuned_speedups, null_floors, pipe_floors = [], [], [], [], []
         for round_ in range(args.rounds):
             plain_speedups.append(1 / ratio(round_, [
-                ("poker", "%s < %s > /dev/null" % (poker, games)),
-                ("other", "%s < %s > /dev/null" % (plain, games))]))
+                ("poker", "%s < %s > /dev/null" % (q(poker), q(games))),
+                ("other", "%s < %s > /dev/null" % (q(plain), q(games)))]))
             speedups.append(1 / ratio(round_, [
-                ("poker", "%s < %s > /dev/null" % (poker, games)),
-                ("other", "%s < %s > /dev/null" % (naive, games))]))
+                ("poker", "%s < %s > /dev/null" % (q(poker), q(games))),
+                ("other", "%s < %s > /dev/null" % (q(naive), q(games)))]))
             tuned_speedups.append(1 / ratio(round_, [
-                ("poker", "%s < %s > /dev/null" % (poker, games)),
-                ("other", "%s < %s > /dev/null" % (tuned, games))]))
+                ("poker", "%s < %s > /dev/null" % (q(poker), q(games))),
+                ("other", "%s < %s > /dev/null" % (q(tuned), q(games)))]))
             null_floors.append(ratio(round_, [
-                ("poker", "%s < %s > /dev/null" % (poker, games)),
-                ("other", "cat %s > /dev/null" % expected)]))
+                ("poker", "%s < %s > /dev/null" % (q(poker), q(games))),
+                ("other", "cat %s > /dev/null" % q(expected))]))
             pipe_floors.append(ratio(round_, [
-                ("poker", "%s < %s | wc -c > /dev/null" % (poker, games)),
-                ("other", "cat %s | wc -c > /dev/null" % expected)]))
+                ("poker", "%s < %s | wc -c > /dev/null" % (q(poker), q(games))),
+                ("other", "cat %s | wc -c > /dev/null" % q(expected))]))
 
         token = os.path.join(work, "token")
         with open(token, "wb") as f:
