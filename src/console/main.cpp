@@ -22,6 +22,15 @@ poker::output out;
 poker::input in;
 poker::input_decoder decoder;
 
+// What the screen shows when the input ends, from what the platform says.
+poker::end_of_input end_of_input_at(const poker::standard_streams& streams) {
+    if (!streams.terminal) {
+        return poker::end_of_input::piped;
+    }
+    return streams.end_keys_end_line ? poker::end_of_input::typed_then_end
+                                     : poker::end_of_input::typed;
+}
+
 } // namespace
 
 int main() {
@@ -30,12 +39,8 @@ int main() {
     poker::open_output(out, streams.sink, streams.sink_context);
     poker::open_input_decoder(decoder, streams.source, nullptr, streams.encode,
                               streams.ctrl_z_ends_input);
-    const poker::end_of_input where = !streams.terminal ? poker::end_of_input::piped
-                                      : streams.end_keys_end_line
-                                          ? poker::end_of_input::typed_then_end
-                                          : poker::end_of_input::typed;
     poker::main_loop(poker::read_decoded, &decoder, in, out, poker::texts_in(streams.encoding),
-                     where);
+                     end_of_input_at(streams));
     if (out.failed) {
         if (!poker::reader_has_gone(out.error)) {
             std::fprintf(stderr, "poker: cannot write output: %s\n", poker::error_text(out.error));
