@@ -39,7 +39,7 @@ bool line_needs_end(const watched_reads& reads, const output& out, end_of_input 
         // Ctrl-D after the user's Enter: the echo gave a fresh line, unless
         // the program has written since. Lines pasted in one go can end one
         // line off; the terminal does not tell.
-        return out.line_open && !(reads.line_end && reads.written == written(out));
+        return out.line_open && (!reads.line_end || reads.written != written(out));
     case end_of_input::piped:
         break;
     }
