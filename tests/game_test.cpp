@@ -26,6 +26,7 @@ TEST_P(FinalPrint, PicksColumnByWinnerAndRowByBand) {
     const std::string written =
         poker::testing::with_console("", 1, [&](poker::token_reader&, poker::output& out) {
             poker::final_print(out, poker::build_texts, c.winner, c.score);
+            EXPECT_EQ(poker::written(out), encoded(c.text).size()) << "held, not yet flushed";
         });
     EXPECT_EQ(written, encoded(c.text)) << "winner " << c.winner << ", score " << c.score;
 }

@@ -153,12 +153,15 @@ TEST(FiveCards, NoFunctionReadsASixth) {
     const char suits[6] = {'H', 'H', 'H', 'H', 'H', 'H'};
     EXPECT_EQ(poker::flush_check(suits), 5) << "flush_check";
 
+    // count writes what its branch decides, whatever the caller left there.
     const std::int32_t pair[6] = {2, 3, 4, 9, 9, 9};
-    std::int32_t main_group = 1;
-    std::int32_t second_group = 1;
-    std::int32_t top_rank = 0;
-    poker::count(pair, main_group, second_group, top_rank);
-    EXPECT_EQ((std::array{main_group, second_group, top_rank}), (std::array{2, 1, 9})) << "count";
+    std::array<std::int32_t, 3> groups{0, 0, -1}; // main_group, second_group, top_rank
+    poker::count(pair, groups[0], groups[1], groups[2]);
+    EXPECT_EQ(groups, (std::array{2, 1, 9})) << "count, a pair";
+    const std::int32_t high_card[6] = {2, 3, 4, 5, 7, 7};
+    groups = {0, 0, -1};
+    poker::count(high_card, groups[0], groups[1], groups[2]);
+    EXPECT_EQ(groups, (std::array{1, 0, 7})) << "count, a high card";
 
     std::int32_t rank[6] = {6, 5, 4, 3, 2, 1};
     char shape[6] = {'a', 'b', 'c', 'd', 'e', 'f'};

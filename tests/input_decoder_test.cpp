@@ -76,8 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "\xed\x9f\xbf"},
         decoding_case{"TwoByteUtf8CharactersToCp949", le + "\x80\0\xb7\0\xff\x07\xff\xd7"s, cp949,
                       false, "?\xa1\xa4??"},
-        decoding_case{"SurrogatePairToUtf8", le + "\x3d\xd8\x00\xde"s, utf8, false,
-                      "\xf0\x9f\x98\x80"},
+        // U+1F600 and U+10FFFF, the last there is.
+        decoding_case{"SurrogatePairsToUtf8", le + "\x3d\xd8\x00\xde\xff\xdb\xff\xdf"s, utf8, false,
+                      "\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf"},
         decoding_case{"CharacterCp949LacksIsQuestionMark",
                       le + "\x3d\xd8\x00\xde"
                            "e\0"s,

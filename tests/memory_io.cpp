@@ -11,6 +11,10 @@ namespace poker::testing {
 std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity) {
     auto& source = *static_cast<memory_source*>(context);
     ++source.reads;
+    if (source.data.empty() && !source.after_end.empty()) {
+        std::swap(source.data, source.after_end);
+        return 0;
+    }
     const std::size_t size = std::min({capacity, source.chunk, source.data.size()});
     source.data.copy(buffer, size);
     source.data.remove_prefix(size);

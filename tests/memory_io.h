@@ -23,6 +23,8 @@ struct memory_source {
     std::string_view data;              // what is left to serve
     std::size_t chunk = io_buffer_size; // the most one read serves
     std::size_t reads = 0;              // how often the console asked for more
+    std::string_view after_end = {};    // served after the end, as a terminal
+                                        // serves what is typed after Ctrl-D
 };
 
 // The program's own converter into an encoding, as main would choose it.

@@ -30,6 +30,7 @@ struct session_case {
     std::string typed;
     std::string shown;
     poker::end_of_input where = poker::end_of_input::piped; // what stdin and stdout are
+    std::string after_end = {}; // typed after the end, as at a terminal after Ctrl-D
 };
 
 class Sessions : public ::testing::TestWithParam<session_case> {};
@@ -39,7 +40,7 @@ class Sessions : public ::testing::TestWithParam<session_case> {};
 TEST_P(Sessions, ShowExactly) {
     const session_case& c = GetParam();
     for (const std::size_t chunk : {std::size_t{1}, std::size_t{5}, poker::io_buffer_size}) {
-        poker::testing::memory_source source{c.typed, chunk};
+        poker::testing::memory_source source{c.typed, chunk, 0, c.after_end};
         std::string written;
         const auto records = poker::testing::run_main_loop(poker::testing::read_memory, &source,
                                                            poker::testing::append_to_string,
@@ -118,6 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
         session_case{"NonNumberAfterOutOfRangeIsNextSelection", "7 x 2 5 AHKHQHJH0H 2S3S4S5S6S",
                      menu + again + menu + again + menu + royal_a + through + last_menu},
         session_case{"EndAtGameNumber", "2", last_menu},
+        session_case{"NothingReadAfterTheEnd", "2", last_menu, poker::end_of_input::piped,
+                     " 5 AHKHQHJH0H 2S3S4S5S6S\n"},
         session_case{"EndAtGameNumberAfterOutOfRange", "7", last_menu},
         session_case{"EndAtFirstHand", "2 5", last_menu},
         session_case{"EndAtSecondHand", "2 5 AHKHQHJH0H\n", last_menu},

@@ -27,6 +27,7 @@ bool flush(output& out) {
 }
 
 void write_long(output& out, std::string_view text) {
+    note_line_end(out, text);
     while (!text.empty()) {
         if (out.used == io_buffer_size) {
             flush(out);
@@ -35,7 +36,6 @@ void write_long(output& out, std::string_view text) {
         const std::size_t part = text.size() < room ? text.size() : room;
         std::memcpy(out.buffer + out.used, text.data(), part);
         out.used += part;
-        out.line_open = text[part - 1] != '\n';
         text.remove_prefix(part);
     }
 }

@@ -64,6 +64,14 @@ inline std::uint64_t written(const output& out) {
 // has failed: nobody is left to read what the program would write.
 bool fill(input& in);
 
+// Notes whether the text just written left its line open; an empty text
+// leaves the note as it was.
+inline void note_line_end(output& out, std::string_view text) {
+    if (!text.empty()) {
+        out.line_open = text.back() != '\n';
+    }
+}
+
 // Appends text of any length, flushing the buffer whenever it is full:
 // write's path for a text that does not fit. A long text whose size is known
 // when compiling (the menu block) goes this way too: the size of its copy
@@ -76,9 +84,7 @@ inline void write(output& out, std::string_view text) {
     if (text.size() <= io_buffer_size - out.used) {
         std::memcpy(out.buffer + out.used, text.data(), text.size());
         out.used += text.size();
-        if (!text.empty()) {
-            out.line_open = text.back() != '\n';
-        }
+        note_line_end(out, text);
     } else {
         write_long(out, text);
     }
