@@ -1,7 +1,7 @@
 # Run by cpack after it has made the Debian package, before the checksum. CPack
 # counts the folders' sizes, which differ between file systems, in Installed-Size,
 # and gives the folders and the ar members the caller's umask. dpkg-deb makes the
-# package again, with the folders' modes set and the size counted as dpkg-gencontrol does.
+# package again, with the folders' modes set and the size counted from its files.
 foreach(deb IN LISTS CPACK_PACKAGE_FILES)
   set(tree "${deb}.tree")
   file(REMOVE_RECURSE "${tree}")

@@ -29,32 +29,29 @@ set(texts_encoding "in UTF-8") # in the package's long description
 if(POKER_ENCODING STREQUAL CP949)
   set(texts_encoding "as CP949, for terminals set to the Korean code page 949")
 endif()
-configure_file(${packaging}/debian/description.in description @ONLY)
-set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_CURRENT_BINARY_DIR}/description)
+file(READ ${packaging}/debian/description.in description) # (as a file, CPack would escape ')
+string(CONFIGURE "${description}" CPACK_DEBIAN_PACKAGE_DESCRIPTION @ONLY)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
 
 # The tools a package needs (groff for the zip's README.txt; gzip for the manual page
 # and changelog; file and dpkg-shlibdeps, without which CPack leaves out Depends;
 # dpkg-deb): without them the release presets (POKER_PACKAGE) stop here, cpack elsewhere.
+set(tools gzip file dpkg-shlibdeps dpkg-deb)
+set(install "install the Debian packages gzip, file and dpkg-dev")
 if(WIN32)
   set(tools groff)
-  set(needs "groff: install the Debian package groff-base")
-else()
-  set(tools gzip file dpkg-shlibdeps dpkg-deb)
-  set(needs "gzip, file, dpkg-shlibdeps and dpkg-deb: install the Debian packages gzip, \
-file and dpkg-dev")
+  set(install "install the Debian package groff-base")
 endif()
-set(package_tools_found TRUE)
 foreach(tool IN LISTS tools)
   string(MAKE_C_IDENTIFIER "${tool}_command" variable) # gzip_command, ...
   find_program(${variable} ${tool})
   if(NOT ${variable})
-    set(package_tools_found FALSE)
+    string(APPEND missing " ${tool}")
   endif()
 endforeach()
-if(NOT package_tools_found AND POKER_PACKAGE)
-  message(FATAL_ERROR "The package needs ${needs}")
+if(missing AND POKER_PACKAGE)
+  message(FATAL_ERROR "The package needs what is missing here:${missing}: ${install}")
 endif()
 
 if(WIN32)

@@ -24,7 +24,8 @@ shift
 export LANG=C.UTF-8
 socket="poker-check-$$"
 work=$(mktemp -d)
-t() { "${POKER_TMUX:-tmux}" -L "$socket" "$@"; }
+# (Without a preloaded libfaketime, under which tmux 3.5 never starts.)
+t() { env -u LD_PRELOAD "${POKER_TMUX:-tmux}" -L "$socket" "$@"; }
 trap 't kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
 checks=0
 session=0 # each start gets a session of its own, in one server

@@ -44,19 +44,19 @@ bool write_standard_output(void* /*context*/, const char* data, std::size_t size
 } // namespace
 
 void open_standard_streams(standard_streams& streams) {
-    streams.source = read_standard_input;
-    streams.sink = write_standard_output;
-    streams.sink_context = nullptr;
-    streams.encoding = build_encoding;
-    // Only a CP949 build has the CP949 converter, and with it iconv, linked in.
+    streams = standard_streams {
+        .source = read_standard_input, .sink = write_standard_output, .sink_context = nullptr,
+        .encoding = build_encoding,
+        // Only a CP949 build has the CP949 converter, and with it iconv, linked in.
 #if POKER_ENCODING_CP949
-    streams.encode = cp949_from_unicode;
+        .encode = cp949_from_unicode,
 #else
-    streams.encode = utf8_from_unicode;
+        .encode = utf8_from_unicode,
 #endif
-    streams.ctrl_z_ends_input = false; // 0x1A is an ordinary byte here
-    streams.terminal = isatty(0) && isatty(1);
-    streams.end_keys_end_line = false; // Ctrl-D leaves the cursor where it was
+        .ctrl_z_ends_input = false, // 0x1A is an ordinary byte here
+            .terminal = isatty(0) != 0 && isatty(1) != 0,
+        .end_keys_end_line = false, // Ctrl-D leaves the cursor where it was
+    };
 }
 
 bool reader_has_gone(int /*error*/) {

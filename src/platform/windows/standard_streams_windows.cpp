@@ -79,23 +79,22 @@ void open_standard_streams(standard_streams& streams) {
     const bool terminal_out = is_terminal(STD_OUTPUT_HANDLE);
     // Redirected output from a terminal set to UTF-8 (chcp 65001) is read
     // back there as UTF-8, by type, more and PowerShell alike.
-    streams.encoding =
+    const text_encoding encoding =
         !terminal_out && GetConsoleOutputCP() == CP_UTF8 ? text_encoding::utf8 : build_encoding;
-    streams.encode =
-        streams.encoding == text_encoding::utf8 ? utf8_from_unicode : cp949_from_unicode;
-    streams.source = read_standard_input;
     static windows_terminal terminal;
     if (terminal_out) {
-        open_windows_terminal(terminal, streams.encoding);
-        streams.sink = write_windows_terminal;
-        streams.sink_context = &terminal;
-    } else {
-        streams.sink = write_standard_output;
-        streams.sink_context = nullptr;
+        open_windows_terminal(terminal, encoding);
     }
-    streams.ctrl_z_ends_input = true;
-    streams.terminal = terminal_in && terminal_out;
-    streams.end_keys_end_line = true; // Ctrl-Z, then Enter
+    streams = standard_streams{
+        .source = read_standard_input,
+        .sink = terminal_out ? write_windows_terminal : write_standard_output,
+        .sink_context = terminal_out ? &terminal : nullptr,
+        .encoding = encoding,
+        .encode = encoding == text_encoding::utf8 ? utf8_from_unicode : cp949_from_unicode,
+        .ctrl_z_ends_input = true,
+        .terminal = terminal_in && terminal_out,
+        .end_keys_end_line = true, // Ctrl-Z, then Enter
+    };
 }
 
 bool reader_has_gone(int error) {

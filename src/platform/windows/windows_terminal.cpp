@@ -51,8 +51,8 @@ bool write_converted(void* context, const char* data, std::size_t size) {
 } // namespace
 
 void open_windows_terminal(windows_terminal& terminal, text_encoding encoding) {
-    terminal.handle = GetStdHandle(STD_OUTPUT_HANDLE);
-    open_character_carry(terminal.carry, encoding);
+    terminal = windows_terminal{.handle = GetStdHandle(STD_OUTPUT_HANDLE),
+                                .carry = character_carry{.encoding = encoding}};
 }
 
 bool write_windows_terminal(void* context, const char* data, std::size_t size) {
