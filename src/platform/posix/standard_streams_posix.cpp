@@ -41,20 +41,25 @@ bool write_standard_output(void* /*context*/, const char* data, std::size_t size
     return true;
 }
 
+// UTF-16 input into the build's encoding. Only a CP949 build has the CP949
+// converter, and with it iconv, linked in.
+#if POKER_ENCODING_CP949
+constexpr unicode_encoder build_encoder = cp949_from_unicode;
+#else
+constexpr unicode_encoder build_encoder = utf8_from_unicode;
+#endif
+
 } // namespace
 
 void open_standard_streams(standard_streams& streams) {
-    streams = standard_streams {
-        .source = read_standard_input, .sink = write_standard_output, .sink_context = nullptr,
+    streams = standard_streams{
+        .source = read_standard_input,
+        .sink = write_standard_output,
+        .sink_context = nullptr,
         .encoding = build_encoding,
-        // Only a CP949 build has the CP949 converter, and with it iconv, linked in.
-#if POKER_ENCODING_CP949
-        .encode = cp949_from_unicode,
-#else
-        .encode = utf8_from_unicode,
-#endif
+        .encode = build_encoder,
         .ctrl_z_ends_input = false, // 0x1A is an ordinary byte here
-            .terminal = isatty(0) != 0 && isatty(1) != 0,
+        .terminal = isatty(0) != 0 && isatty(1) != 0,
         .end_keys_end_line = false, // Ctrl-D leaves the cursor where it was
     };
 }
