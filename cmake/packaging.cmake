@@ -1,5 +1,5 @@
-# Installing and packaging: `cmake --install` puts poker in bin and the manual
-# page in share/man/man6; cpack makes the Debian package, or in a Windows
+# Installing and packaging: on Linux `cmake --install` puts poker in bin and the
+# manual page in share/man/man6; cpack makes the Debian package, or in a Windows
 # build the zip, each with its SHA-256 beside it in sha256sum's format.
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(changelog ${packaging}/debian/changelog)
@@ -35,8 +35,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
 
 # The tools a package needs (groff for the zip's README.txt; gzip for the manual page
-# and changelog; file and dpkg-shlibdeps, without which CPack leaves out Depends;
-# dpkg-deb): without them the release presets (POKER_PACKAGE) stop here, cpack elsewhere.
+# and changelog; file, without which CPack fails, and dpkg-shlibdeps, without which
+# it leaves out Depends; dpkg-deb): the release presets stop here without them.
 set(tools gzip file dpkg-shlibdeps dpkg-deb)
 set(install "install the Debian packages gzip, file and dpkg-dev")
 if(WIN32)

@@ -8,6 +8,7 @@
 # reaches the program.
 # Usage: windows_streams_check.sh path/to/poker.exe
 set -u
+export WINEDEBUG=-all # wine's own messages on standard error are not the program's
 exe=$1
 sessions=$(dirname "$0")/sessions
 work=$(mktemp -d)
