@@ -8,18 +8,17 @@ written the straightforward way with std::endl after every line, and
 tuned_poker, with '\n', the streams unsynced from stdio and cin untied);
 generates the games (selection 2, a game number, two random hands, one game
 a line), checks that all four write the same bytes, then times alternating
-runs and prints the medians of five ratios of wall time:
+runs and prints medians: the wall times of poker and plain_poker, and what
+the tuned steps save of plain_poker's; four ratios of wall time,
 
-  plain       plain_poker < games > /dev/null   over   poker < games > /dev/null
   naive       naive_poker < games > /dev/null   over   poker < games > /dev/null
   tuned       tuned_poker < games > /dev/null   over   poker < games > /dev/null
   /dev/null   poker < games > /dev/null         over   cat expected > /dev/null
   pipe        poker < games | wc -c             over   cat expected | wc -c
 
-The first gives what the tuned steps save of the whole program's time; the
-last two measure poker against the floor for any program that writes its
-output: copying the output itself. Then the peak resident memory of poker on
-the games and on one 200 MB token.
+the last two against the floor for any program that writes its output:
+copying the output itself; and the peak resident memory of poker on the
+games and on one 200 MB token.
 Usage: bench/run.py [--games N] [--rounds N] [--build DIR]
 """
 import argparse
@@ -90,17 +89,23 @@ def main():
                               shell=True).returncode:
                 sys.exit("%s's output differs from naive_poker's" % os.path.basename(program))
 
-        def ratio(round_, pair):
-            # The pair in alternating order, poker's time over the other's.
+        def timed(round_, pair):
+            # The pair in alternating order: each one's time, by name.
             ordered = pair if round_ % 2 == 0 else pair[::-1]
-            times = {name: wall(command) for name, command in ordered}
+            return {name: wall(command) for name, command in ordered}
+
+        def ratio(round_, pair):
+            times = timed(round_, pair)
             return times["poker"] / times["other"]
 
-        plain_speedups, speedups, tuned_speedups, null_floors, pipe_floors = [], [], [], [], []
+        poker_times, plain_times, savings = [], [], []
+        speedups, tuned_speedups, null_floors, pipe_floors = [], [], [], []
         for round_ in range(args.rounds):
-            plain_speedups.append(1 / ratio(round_, [
-                ("poker", "%s < %s > /dev/null" % (q(poker), q(games))),
-                ("other", "%s < %s > /dev/null" % (q(plain), q(games)))]))
+            times = timed(round_, [("poker", "%s < %s > /dev/null" % (q(poker), q(games))),
+                                   ("plain", "%s < %s > /dev/null" % (q(plain), q(games)))])
+            poker_times.append(times["poker"])
+            plain_times.append(times["plain"])
+            savings.append(1 - times["poker"] / times["plain"])
             speedups.append(1 / ratio(round_, [
                 ("poker", "%s < %s > /dev/null" % (q(poker), q(games))),
                 ("other", "%s < %s > /dev/null" % (q(naive), q(games)))]))
@@ -120,9 +125,9 @@ def main():
                 f.write(b"K" * 1_000_000)
         print("games: %d, %d bytes in, %d bytes out" % (args.games, os.path.getsize(games),
                                                         os.path.getsize(expected)))
-        plain_speedup = statistics.median(plain_speedups)
-        print("tuned mapping and sort: %.0f%% less time than poker with the plain ones (median of %d)"
-              % (100 * (1 - 1 / plain_speedup), args.rounds))
+        print("poker %.3f s, plain_poker %.3f s: the tuned mapping and sort save %.0f%% "
+              "(medians of %d)" % (statistics.median(poker_times), statistics.median(plain_times),
+                                   100 * statistics.median(savings), args.rounds))
         print("speed-up over naive iostreams (std::endl every line): %.1fx (median of %d)" %
               (statistics.median(speedups), args.rounds))
         print("speed-up over tuned iostreams ('\\n', unsynced, untied): %.1fx (median of %d)" %
