@@ -1,5 +1,5 @@
-# Installing and packaging: on Linux `cmake --install` puts poker in bin and the
-# manual page in share/man/man6; cpack makes the Debian package, or in a Windows
+# Installing and packaging: on Linux `cmake --install` puts poker in bin and, with
+# gzip, the manual page in share/man/man6; cpack makes the Debian package, or in a Windows
 # build the zip, each with its SHA-256 beside it in sha256sum's format.
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(changelog ${packaging}/debian/changelog)
