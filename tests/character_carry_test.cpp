@@ -72,10 +72,10 @@ TEST_P(CharacterCarry, PassesOnExactlyTheWholeCharacters) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, CharacterCarry,
     ::testing::Values(
-        // a, é, 가, 😀 and ！ (U+FF01, the highest lead byte of three): one,
-        // two, three, four and three bytes.
+        // a, é, 가, 😀, and U+0800 and U+FF01, the lowest and highest lead
+        // bytes of three: one, two, three, four, three and three bytes.
         carry_case{"Utf8", poker::text_encoding::utf8, "UTF-8",
-                   "a\xc3\xa9\xea\xb0\x80\xf0\x9f\x98\x80z\xef\xbc\x81\xc3\xa9"},
+                   "a\xc3\xa9\xea\xb0\x80\xf0\x9f\x98\x80z\xe0\xa0\x80\xef\xbc\x81\xc3\xa9"},
         // 가 (lead 0xB0), 갂 (lead 0x81, the lowest), lone 0x80 and 0xFF, 힝 (lead 0xC8).
         carry_case{"Cp949", poker::text_encoding::cp949, "CP949",
                    "a\xb0\xa1\x81\x41\x80z\xff\xc8\xfe"
