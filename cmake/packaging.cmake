@@ -37,6 +37,7 @@ set(CPACK_PACKAGE_CHECKSUM SHA256)
 # The tools a package needs (groff for the zip's README.txt; gzip for the manual page
 # and changelog; file, without which CPack fails, and dpkg-shlibdeps, without which
 # it leaves out Depends; dpkg-deb): the release presets stop here without them.
+option(POKER_PACKAGE "Stop configuring when a tool that packaging needs is missing" OFF)
 set(tools gzip file dpkg-shlibdeps dpkg-deb)
 set(install "install the Debian packages gzip, file and dpkg-dev")
 if(WIN32)
