@@ -13,3 +13,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # A static runtime, so that poker.exe needs no MinGW DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# The tests run the Windows program under wine, where it is installed.
+find_program(WINE wine)
+if(WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE})
+endif()

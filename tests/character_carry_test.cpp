@@ -55,8 +55,7 @@ TEST_P(CharacterCarry, PassesOnExactlyTheWholeCharacters) {
     for (std::size_t cut = 0; cut <= c.text.size(); ++cut) {
         // cut == size: a byte at a time; otherwise two pieces.
         const std::size_t step = cut == c.text.size() ? 1 : c.text.size();
-        poker::character_carry carry{};
-        poker::open_character_carry(carry, c.encoding);
+        poker::character_carry carry{.encoding = c.encoding};
         std::string received;
         for (std::size_t at = 0; at < c.text.size();) {
             const std::size_t end = at < cut && cut < c.text.size() ? cut : at + step;
@@ -96,8 +95,7 @@ TEST(CharacterCarry, SinkFailureReachesTheWriter) {
         {"WholeCharactersAfterHeldOver", {"a\xea", "\xb0\x80z"}, 3},
     };
     for (const auto& row : rows) {
-        poker::character_carry carry{};
-        poker::open_character_carry(carry, poker::text_encoding::utf8);
+        poker::character_carry carry{.encoding = poker::text_encoding::utf8};
         poker::testing::counting_sink sink{0, row.fails_from};
         for (std::size_t i = 0; i < row.writes.size(); ++i) {
             const std::string& text = row.writes[i];

@@ -77,10 +77,10 @@ std::string with_console(std::string_view text, std::size_t chunk,
 }
 
 console_records run_main_loop(read_function source, void* source_context, write_function sink,
-                              void* sink_context, const text_table& texts, end_of_input where) {
-    console_records records =
-        open_console(source, source_context, sink, sink_context, texts.encoding);
-    main_loop(read_decoded, records.decoder.get(), *records.in, *records.out, texts, where);
+                              void* sink_context, text_encoding encoding, end_of_input where) {
+    console_records records = open_console(source, source_context, sink, sink_context, encoding);
+    main_loop(read_decoded, records.decoder.get(), *records.in, *records.out, texts_in(encoding),
+              where);
     return records;
 }
 

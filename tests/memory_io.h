@@ -54,10 +54,10 @@ struct console_records {
     std::unique_ptr<input> in;
 };
 
-// Runs the main loop, in `texts`, on records bound to the given source and
-// sink, and returns the records as the loop left them.
+// Runs the main loop, writing in `encoding`, on records bound to the given
+// source and sink, and returns the records as the loop left them.
 console_records run_main_loop(read_function source, void* source_context, write_function sink,
-                              void* sink_context, const text_table& texts = build_texts,
+                              void* sink_context, text_encoding encoding = build_encoding,
                               end_of_input where = end_of_input::piped);
 
 // Everything a decoder over `text` passes on, read `capacity` bytes at a

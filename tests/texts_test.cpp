@@ -20,8 +20,6 @@ TEST(Texts, Cp949TableIsTheUtf8TableConverted) {
     }
     expect_converted(u.calculated, c.calculated);
     expect_converted(u.length_error, c.length_error);
-    expect_converted(u.request, c.request);
-    expect_converted(u.prompt, c.prompt);
     expect_converted(u.again, c.again);
     expect_converted(u.came_through, c.came_through);
     expect_converted(u.menu, c.menu);

@@ -6,10 +6,11 @@
 #     in the build's encoding, CP949.
 # `script` gives wine a terminal (a console window), so that cmd's chcp
 # reaches the program.
-# Usage: windows_streams_check.sh path/to/poker.exe
+# Usage: windows_streams_check.sh path/to/poker.exe [wine]
 set -u
 export WINEDEBUG=-all # wine's own messages on standard error are not the program's
 exe=$1
+wine=${2:-wine}
 sessions=$(dirname "$0")/sessions
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -19,7 +20,7 @@ result() { # name, problem ('' when the check passed)
 }
 
 for _ in $(seq 5000); do echo "2 5 AHKHQHJH0H 2S3S4S5S6S"; done >"$work/games.txt"
-wine "$exe" <"$work/games.txt" 2>"$work/err" | head -c 100 >/dev/null
+"$wine" "$exe" <"$work/games.txt" 2>"$work/err" | head -c 100 >/dev/null
 status=${PIPESTATUS[0]}
 problem=
 [ "$status" -eq 1 ] || problem="exit status $status, expected 1; "
@@ -29,7 +30,7 @@ result "early close" "$problem"
 cp "$exe" "$work/poker.exe"
 cp "$sessions/print_game.in" "$work/in.txt"
 for code_page in 65001 437; do
-    (cd "$work" && script -qc "wine cmd /c \"chcp $code_page >nul & poker.exe < in.txt > out.txt\"" \
+    (cd "$work" && script -qc "$(printf %q "$wine") cmd /c \"chcp $code_page >nul & poker.exe < in.txt > out.txt\"" \
         /dev/null </dev/null >/dev/null)
     if [ $code_page = 65001 ]; then cat "$sessions/print_game.out"; else
         iconv -f UTF-8 -t CP949 "$sessions/print_game.out"; fi | sed 's/$/\r/' >"$work/want"

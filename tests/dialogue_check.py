@@ -1,0 +1,226 @@
+#!/usr/bin/env python3
+"""Random sessions played by poker and by the model of its manual page
+(dialogue_model.py), compared byte for byte.
+
+Usage: dialogue_check.py [--sessions N] [--seed S] [--cp949] [--crlf] [--ctrl-z]
+                         [--player PLAY_SESSIONS] POKER [RUNNER...]
+  POKER             run once a session, with the session as its whole input
+                    (under RUNNER, wine say, where one is given)
+  --player          also play every session through play_sessions, the main
+                    loop in memory, in reads of 1, 2, 3 and 7 bytes and of a
+                    whole buffer
+  --cp949, --crlf   poker writes CP949, and CR LF line ends
+  --ctrl-z          a Ctrl-Z ends the input, as on Windows
+
+Sessions are drawn from the grammar of the input with fixed seeds, weighted
+to the edges of each rule: signs at every place in an entry, numbers at and
+past the 32-bit limits (and those that wrap to 1 to 4) and of any length,
+every blank, numbers where hands are read and other entries where numbers
+are, bytes above 127 and NUL, hands of every category and of scores at the
+edges of its band, other lengths than ten, an entry across a read of 64 KiB,
+and the input cut at any byte. On a difference it prints the shortest
+session it can find that still shows it.
+"""
+import argparse
+import concurrent.futures
+import random
+import struct
+import subprocess
+import sys
+import time
+
+import dialogue_model as model
+
+BLANKS = b" \t\n\v\f\r"
+TABLE_RANKS = b"234567890JQKA"
+# Rank bytes whose value puts a score at the edge of a band (0, -1, 99,
+# 100, -100, -101), past the ace or below the two, and the Ctrl-Z byte.
+ODD_RANKS = b"\x00\xff\x63\x64\x9c\x9b\x0e\x1a1kz\x80\x7f"
+SUITS = b"SHDC"
+LIMITS = [2**31, 2**32, 2**63, 2**64]
+BUFFER = 64 * 1024  # the program's reads of standard input
+
+
+def any_byte(rng):
+    """Any byte that is no blank."""
+    return bytes([rng.choice([b for b in range(256) if b not in BLANKS])])
+
+
+def number(rng):
+    kind = rng.random()
+    if kind < 0.45:
+        value = rng.randint(1, 4)
+    elif kind < 0.65:
+        value = rng.choice([0, 5, 7, 9, 10, -1, -3, 99])
+    else:  # at and past the limits, and what wraps to 1 to 4 there
+        value = rng.choice(LIMITS) * rng.choice([1, -1]) + rng.choice([-2, -1, 0, 1, 2, 3, 4])
+    text = b"%d" % abs(value)
+    text = b"0" * rng.choice([0, 0, 0, 1, 40]) + text
+    if rng.random() < 0.05:
+        text += b"%d" % rng.getrandbits(rng.randint(60, 700))  # any length
+    sign = b"-" if value < 0 else rng.choice([b"", b"", b"+", b"-" if value == 0 else b""])
+    text = sign + text
+    if rng.random() < 0.08:  # a sign or another byte anywhere else
+        at = rng.randint(0, len(text))
+        text = text[:at] + rng.choice([b"+", b"-", b"+", b"-", b"x", any_byte(rng)]) + text[at:]
+    return text
+
+
+def ranks(rng):
+    """Five rank bytes, of a straight or of groups of equal ranks, or any."""
+    pool = TABLE_RANKS * 3 + ODD_RANKS
+    kind = rng.random()
+    if kind < 0.2:
+        start = rng.choice([-1, 0, 8, rng.randrange(9)])  # A-2-3-4-5, 2-6, 10-A
+        if rng.random() < 0.7:
+            return [(b"A" + TABLE_RANKS)[start + 1 + i] for i in range(5)]
+        first = rng.choice([0x5f, 0x6b, 0x7b, 0x7c, 0x80, 0xf9, 0x0e])
+        return [(first + i) % 256 for i in range(5)]  # runs of other bytes
+    if kind < 0.85:
+        sizes = rng.choice([[4, 1], [3, 2], [3, 1, 1], [2, 2, 1], [2, 1, 1, 1], [1] * 5, [5]])
+        chosen = rng.sample(sorted(set(pool)), len(sizes))
+        return [r for r, n in zip(chosen, sizes) for _ in range(n)]
+    return [rng.choice(pool) for _ in range(5)]
+
+
+def hand(rng):
+    rank_bytes = ranks(rng)
+    rng.shuffle(rank_bytes)
+    suit = rng.choice(SUITS + b"\x00\xb0s")
+    one_suit = rng.random() < 0.15
+    text = b"".join(bytes([r]) + (bytes([suit]) if one_suit else
+                                  rng.choice([bytes([rng.choice(SUITS)]), any_byte(rng)]))
+                    for r in rank_bytes)
+    text = bytes(b for b in text if b not in BLANKS)  # a blank would split it
+    kind = rng.random()
+    if kind < 0.06:
+        return text[:rng.randrange(10)]
+    if kind < 0.1:
+        return text + any_byte(rng) * rng.choice([1, 1, 5])
+    if kind < 0.13:
+        return number(rng)  # a number where a hand is read
+    return text
+
+
+def blank(rng):
+    if rng.random() < 0.7:
+        return rng.choice([b" ", b" ", b"\n", b"\r\n"])
+    return bytes(rng.choice(BLANKS) for _ in range(rng.randint(1, 4)))
+
+
+def entries(rng):
+    """The entries of one round, its selection first: mostly one from 1 to
+    4, now and then after entries that the menu answers with its re-prompt."""
+    if rng.random() < 0.12:
+        return [hand(rng)]  # no number where the selection is due
+    selection = number(rng) if rng.random() < 0.4 else b"%d" % rng.randint(1, 4)
+    round_ = [selection]
+    if rng.random() < 0.2 or not model.is_number(selection) or int(selection) not in (1, 4):
+        round_.append(rng.choice([number(rng)] * 3 + [hand(rng)]))  # a game number, or none
+    return round_ + [hand(rng), hand(rng)]
+
+
+def session(rng):
+    data = [b"\xef\xbb\xbf"] if rng.random() < 0.03 else []
+    for _ in range(rng.choice([1, 1, 2, 3, 6] * 20 + [250])):  # some past a full buffer out
+        for entry in entries(rng):
+            data += [blank(rng), entry]
+    data.append(blank(rng) if rng.random() < 0.7 else b"")
+    if rng.random() < 0.02:  # an entry or blanks across a full read
+        length = sum(map(len, data))
+        at = rng.randrange(len(data))
+        padding = BUFFER - length % BUFFER + rng.randint(-12, 12)
+        data.insert(at, b" " * padding if rng.random() < 0.5 else b" " + b"K" * padding + b" ")
+    data = b"".join(data)
+    if rng.random() < 0.3:
+        data = data[:rng.randint(0, len(data))]  # the input ends anywhere
+    if rng.random() < 0.05:
+        at = rng.randint(0, len(data))
+        data = data[:at] + b"\x1a" + data[at:]
+    if data[:2] in (b"\xff\xfe", b"\xfe\xff"):
+        data = b" " + data  # UTF-16 input is the decoder's tests' to check
+    return data
+
+
+def run_process(command, data):
+    return subprocess.run(command, input=data, stdout=subprocess.PIPE,
+                          stderr=subprocess.DEVNULL).stdout
+
+
+def run_player(player, chunk, sessions):
+    """What play_sessions writes for each session, in reads of `chunk` bytes."""
+    framed = b"".join(struct.pack("<Q", len(s)) + s for s in sessions)
+    out = subprocess.run([player, str(chunk)], input=framed, stdout=subprocess.PIPE,
+                         check=True).stdout
+    outputs, at = [], 0
+    while at < len(out):
+        (size,) = struct.unpack_from("<Q", out, at)
+        outputs.append(out[at + 8:at + 8 + size])
+        at += 8 + size
+    return outputs
+
+
+def shrink(data, fails, seconds=60):
+    """A shorter input that still fails: pieces cut out while it does."""
+    deadline = time.monotonic() + seconds
+    size = len(data) // 2
+    while size > 0 and time.monotonic() < deadline:
+        at = 0
+        while at < len(data) and time.monotonic() < deadline:
+            shorter = data[:at] + data[at + size:]
+            if fails(shorter):
+                data = shorter
+            else:
+                at += size
+        size //= 2
+    return data
+
+
+def first_difference(got, want, encoding):
+    at = next((i for i, (g, w) in enumerate(zip(got, want)) if g != w), min(len(got), len(want)))
+    start = got.rfind(b"\n", 0, at) + 1
+    text = lambda b: b[start:at + 80].decode(encoding, "backslashreplace")
+    return "byte %d, on this line:\n  poker wrote: %r\n  the model:   %r" % (
+        at, text(got), text(want))
+
+
+def main():
+    parser = argparse.ArgumentParser(usage=__doc__.split("\n\n")[1])
+    parser.add_argument("--sessions", type=int, default=2000)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--player")
+    parser.add_argument("--cp949", action="store_true")
+    parser.add_argument("--crlf", action="store_true")
+    parser.add_argument("--ctrl-z", action="store_true")
+    parser.add_argument("command", nargs="+")
+    args = parser.parse_args()
+    command = args.command[1:] + args.command[:1]  # the runner first
+    encoding = "cp949" if args.cp949 else "utf-8"
+    sessions = [session(random.Random("%d.%d" % (args.seed, n))) for n in range(args.sessions)]
+
+    # Each way to play: its name, how it plays one session, and what it wrote for all.
+    with concurrent.futures.ThreadPoolExecutor(2) as pool:
+        ways = [("poker", lambda data: run_process(command, data),
+                 pool.map(lambda data: run_process(command, data), sessions))]
+    for chunk in [1, 2, 3, 7, BUFFER] if args.player else []:
+        ways.append(("the loop in reads of %d bytes" % chunk,
+                     lambda data, chunk=chunk: run_player(args.player, chunk, [data])[0],
+                     run_player(args.player, chunk, sessions)))
+
+    def expected(data):
+        return model.play(data, args.ctrl_z, encoding, args.crlf)
+
+    for name, play, outputs in ways:
+        for n, (data, got) in enumerate(zip(sessions, outputs)):
+            if got != expected(data):
+                short = shrink(data, lambda data: play(data) != expected(data))
+                print("FAIL: %s, session %d of seed %d; the shortest input found that shows it:"
+                      "\n  %r\n%s" % (name, n, args.seed, short,
+                                       first_difference(play(short), expected(short), encoding)))
+                sys.exit(1)
+    print("%d sessions of %d bytes in all, each played %d ways, as the model says" % (
+        len(sessions), sum(map(len, sessions)), len(ways)))
+
+
+if __name__ == "__main__":
+    main()
