@@ -8,6 +8,7 @@
 //                from stdio and cin untied from cout.
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "hand.h"
 #include "texts.h"
@@ -23,15 +24,17 @@ std::ostream& end_line(std::ostream& out) {
 #endif
 }
 
+// The texts in the build's encoding, as poker writes them to a file.
+const poker::text_table& texts = poker::texts_in(poker::build_encoding);
+
 void show_menu() {
-    const std::string rule(62, '-');
-    std::cout << rule << end_line;
-    std::cout << "1.   Print all Game result" << end_line;
-    std::cout << "2.   Print Game(number)" << end_line;
-    std::cout << "3.   Delete Game(number)" << end_line;
-    std::cout << "4.   Exit" << poker::build_texts.request << end_line;
-    std::cout << rule << end_line;
-    std::cout << poker::build_texts.prompt;
+    // The menu block a line at a time, the prompt without a line end.
+    std::string_view menu = texts.menu;
+    for (std::size_t end; (end = menu.find('\n')) != std::string_view::npos;
+         menu.remove_prefix(end + 1)) {
+        std::cout << menu.substr(0, end) << end_line;
+    }
+    std::cout << menu;
 }
 
 int score(const std::string& token, poker::hand& h) {
@@ -69,13 +72,13 @@ int main() {
             const int score_a = score(first, a);
             const int score_b = score(second, b);
             if (score_a > score_b) {
-                std::cout << poker::result_text(poker::build_texts, 1, score_a);
+                std::cout << poker::result_text(texts, 1, score_a);
             } else {
-                std::cout << poker::result_text(poker::build_texts, 2, score_b);
+                std::cout << poker::result_text(texts, 2, score_b);
             }
-            std::cout << poker::build_texts.calculated << end_line;
+            std::cout << texts.calculated << end_line;
         }
-        std::cout << poker::build_texts.came_through << end_line;
+        std::cout << texts.came_through << end_line;
     }
     std::cout << end_line;
     return 0;

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "hand.h"
-#include "text_encoding.h"
 
 namespace poker {
 
@@ -15,15 +14,12 @@ namespace poker {
 inline constexpr std::size_t result_rows = static_cast<std::size_t>(category::royal_straight_flush);
 
 struct text_table {
-    text_encoding encoding; // what every text below is in
     // [0]: winner A; [1]: any other winner code. Rows by category, from the
     // highest: royal straight flush, straight flush, four of a kind, full
     // house, flush, straight, three of a kind, two pair, one pair, high card.
     std::string_view results[2][result_rows];
     std::string_view calculated;   // trace after an evaluated game
     std::string_view length_error; // a hand token that is not ten bytes long
-    std::string_view request;      // behind "4.   Exit": separate entries with blanks
-    std::string_view prompt;       // "input:", waiting for a selection
     std::string_view again;        // re-prompt after a selection outside 1 to 4
     std::string_view came_through; // trace at the end of every pass
     std::string_view menu;         // the menu block, request and prompt included (menu_block.h)

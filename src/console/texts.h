@@ -7,6 +7,7 @@
 // other line end is written where a line ends (write_line).
 #pragma once
 
+#include "text_encoding.h"
 #include "texts_cp949.h"
 #include "texts_utf8.h"
 
@@ -17,8 +18,5 @@ namespace poker {
 constexpr const text_table& texts_in(text_encoding encoding) {
     return encoding == text_encoding::utf8 ? utf8_texts : cp949_texts;
 }
-
-// The texts in the encoding the program was built for.
-inline constexpr const text_table& build_texts = texts_in(build_encoding);
 
 } // namespace poker

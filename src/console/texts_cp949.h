@@ -18,7 +18,6 @@ inline constexpr std::string_view cp949_prompt = "\xc0\xd4\xb7\xc2:";
 inline constexpr joined_text cp949_menu = menu_block(cp949_request, cp949_prompt);
 
 inline constexpr text_table cp949_texts = {
-    .encoding = text_encoding::cp949,
     .results =
         {
             {
@@ -49,8 +48,6 @@ inline constexpr text_table cp949_texts = {
     .calculated = "\xb0\xe8\xbb\xea\xc7\xd8\xbe\xb2 ",
     .length_error =
         "\xc4\xab\xb5\xe5 \xb4\xd9\xbc\xb8 \xc0\xe5\xc0\xbb 10\xb1\xdb\xc0\xda\xb7\xce \xc0\xd4\xb7\xc2\xc7\xd8\xc1\xd6\xbc\xbc\xbf\xe4",
-    .request = cp949_request,
-    .prompt = cp949_prompt,
     .again = "\xb4\xd9\xbd\xc3 \xc0\xd4\xb7\xc2\xc7\xd8\xc1\xd6\xbc\xbc\xbf\xe4 ",
     .came_through = "\xb3\xd1\xbe\xee \xbf\xd4\xc0\xb8 ",
     .menu = cp949_menu.view(),

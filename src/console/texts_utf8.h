@@ -12,7 +12,6 @@ inline constexpr std::string_view utf8_prompt = "입력:";
 inline constexpr joined_text utf8_menu = menu_block(utf8_request, utf8_prompt);
 
 inline constexpr text_table utf8_texts = {
-    .encoding = text_encoding::utf8,
     .results =
         {
             {
@@ -42,8 +41,6 @@ inline constexpr text_table utf8_texts = {
         },
     .calculated = "계산해쓰 ",
     .length_error = "카드 다섯 장을 10글자로 입력해주세요",
-    .request = utf8_request,
-    .prompt = utf8_prompt,
     .again = "다시 입력해주세요 ",
     .came_through = "넘어 왔으 ",
     .menu = utf8_menu.view(),
@@ -51,6 +48,6 @@ inline constexpr text_table utf8_texts = {
 
 // A compiler whose execution character set is not UTF-8 would re-encode the
 // literals above; each Hangul syllable must stay three bytes.
-static_assert(utf8_texts.prompt.size() == 7, "string literals must be compiled as UTF-8");
+static_assert(utf8_prompt.size() == 7, "string literals must be compiled as UTF-8");
 
 } // namespace poker

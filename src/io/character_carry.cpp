@@ -5,10 +5,6 @@
 
 namespace poker {
 
-void open_character_carry(character_carry& carry, text_encoding encoding) {
-    carry = character_carry{.encoding = encoding};
-}
-
 std::size_t whole_characters(text_encoding encoding, const char* data, std::size_t size) {
     // The output is valid UTF-8 or CP949, so a lead byte tells the length.
     std::size_t i = 0;

@@ -20,8 +20,6 @@ struct character_carry {
     std::size_t size = 0;   // how many bytes of it are held
 };
 
-void open_character_carry(character_carry& carry, text_encoding encoding);
-
 // How many bytes at the start of [data, data + size) form whole characters.
 std::size_t whole_characters(text_encoding encoding, const char* data, std::size_t size);
 
