@@ -5,17 +5,13 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triple x86_64-w64-mingw32)
 set(CMAKE_CXX_COMPILER ${triple}-g++)
 set(CMAKE_RC_COMPILER ${triple}-windres)
-
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
 # A static runtime, so that poker.exe needs no MinGW DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-
-# The tests run the Windows program under wine, where it is installed.
-find_program(WINE wine)
+find_program(WINE wine) # the tests run poker.exe under wine, where it is installed
 if(WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE})
 endif()

@@ -66,10 +66,9 @@ def number(rng):
     return text
 
 
-def ranks(rng):
-    """Five rank bytes, of a straight or of groups of equal ranks, or any."""
+def ranks(rng, kind):
+    """Five rank bytes, of a straight, of groups of equal ranks, or any."""
     pool = TABLE_RANKS * 3 + ODD_RANKS
-    kind = rng.random()
     if kind < 0.2:
         start = rng.choice([-1, 0, 8, rng.randrange(9)])  # A-2-3-4-5, 2-6, 10-A
         if rng.random() < 0.7:
@@ -77,14 +76,15 @@ def ranks(rng):
         first = rng.choice([0x5f, 0x6b, 0x7b, 0x7c, 0x80, 0xf9, 0x0e])
         return [(first + i) % 256 for i in range(5)]  # runs of other bytes
     if kind < 0.85:
-        sizes = rng.choice([[4, 1], [3, 2], [3, 1, 1], [2, 2, 1], [2, 1, 1, 1], [1] * 5, [5]])
+        sizes = [[4, 1], [3, 2], [3, 1, 1], [2, 2, 1], [2, 1, 1, 1], [1] * 5, [5]][int(kind * 99) % 7]
         chosen = rng.sample(sorted(set(pool)), len(sizes))
         return [r for r, n in zip(chosen, sizes) for _ in range(n)]
     return [rng.choice(pool) for _ in range(5)]
 
 
-def hand(rng):
-    rank_bytes = ranks(rng)
+def hand(rng, kind):
+    """Ten bytes, mostly: ranks of the given kind, each with a suit."""
+    rank_bytes = ranks(rng, kind)
     rng.shuffle(rank_bytes)
     suit = rng.choice(SUITS + b"\x00\xb0s")
     one_suit = rng.random() < 0.15
@@ -92,12 +92,12 @@ def hand(rng):
                                   rng.choice([bytes([rng.choice(SUITS)]), any_byte(rng)]))
                     for r in rank_bytes)
     text = bytes(b for b in text if b not in BLANKS)  # a blank would split it
-    kind = rng.random()
-    if kind < 0.06:
+    length = rng.random()
+    if length < 0.06:
         return text[:rng.randrange(10)]
-    if kind < 0.1:
+    if length < 0.1:
         return text + any_byte(rng) * rng.choice([1, 1, 5])
-    if kind < 0.13:
+    if length < 0.13:
         return number(rng)  # a number where a hand is read
     return text
 
@@ -110,14 +110,18 @@ def blank(rng):
 
 def entries(rng):
     """The entries of one round, its selection first: mostly one from 1 to
-    4, now and then after entries that the menu answers with its re-prompt."""
+    4, now and then after entries that the menu answers with its re-prompt;
+    the two hands often of one kind, so that their scores are close."""
     if rng.random() < 0.12:
-        return [hand(rng)]  # no number where the selection is due
+        return [hand(rng, rng.random())]  # no number where the selection is due
     selection = number(rng) if rng.random() < 0.4 else b"%d" % rng.randint(1, 4)
     round_ = [selection]
     if rng.random() < 0.2 or not model.is_number(selection) or int(selection) not in (1, 4):
-        round_.append(rng.choice([number(rng)] * 3 + [hand(rng)]))  # a game number, or none
-    return round_ + [hand(rng), hand(rng)]
+        round_.append(rng.choice([number(rng)] * 3 + [hand(rng, rng.random())]))  # or none
+    kind = rng.random()
+    a = hand(rng, kind)
+    b = a if rng.random() < 0.05 else hand(rng, kind if rng.random() < 0.5 else rng.random())
+    return round_ + [a, b]
 
 
 def session(rng):
@@ -126,11 +130,10 @@ def session(rng):
         for entry in entries(rng):
             data += [blank(rng), entry]
     data.append(blank(rng) if rng.random() < 0.7 else b"")
-    if rng.random() < 0.02:  # an entry or blanks across a full read
-        length = sum(map(len, data))
+    if rng.random() < 0.02:  # blanks or a long entry that end by a full read in
         at = rng.randrange(len(data))
-        padding = BUFFER - length % BUFFER + rng.randint(-12, 12)
-        data.insert(at, b" " * padding if rng.random() < 0.5 else b" " + b"K" * padding + b" ")
+        length = BUFFER - sum(map(len, data[:at])) + rng.randint(-12, 12)
+        data.insert(at, b" " * length if rng.random() < 0.5 else b" " + b"K" * length + b" ")
     data = b"".join(data)
     if rng.random() < 0.3:
         data = data[:rng.randint(0, len(data))]  # the input ends anywhere
@@ -203,7 +206,7 @@ def main():
         ways = [("poker", lambda data: run_process(command, data),
                  pool.map(lambda data: run_process(command, data), sessions))]
     for chunk in [1, 2, 3, 7, BUFFER] if args.player else []:
-        ways.append(("the loop in reads of %d bytes" % chunk,
+        ways.append(("the main loop reading %d bytes at a time" % chunk,
                      lambda data, chunk=chunk: run_player(args.player, chunk, [data])[0],
                      run_player(args.player, chunk, sessions)))
 

@@ -63,19 +63,6 @@ console_records open_console(read_function source, void* source_context, write_f
 
 } // namespace
 
-std::string with_console(std::string_view text, std::size_t chunk,
-                         const std::function<void(token_reader&, output&)>& body) {
-    memory_source source{text, chunk};
-    std::string written;
-    const console_records records =
-        open_console(read_memory, &source, append_to_string, &written, build_encoding);
-    open_input(*records.in, read_decoded, records.decoder.get(), records.out.get());
-    token_reader tokens{records.in.get()};
-    body(tokens, *records.out);
-    flush(*records.out);
-    return written;
-}
-
 console_records run_main_loop(read_function source, void* source_context, write_function sink,
                               void* sink_context, text_encoding encoding, end_of_input where) {
     console_records records = open_console(source, source_context, sink, sink_context, encoding);

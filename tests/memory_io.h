@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,7 +12,6 @@
 #include "input_decoder.h"
 #include "loop.h"
 #include "texts.h"
-#include "token_reader.h"
 
 namespace poker::testing {
 
@@ -64,10 +62,5 @@ console_records run_main_loop(read_function source, void* source_context, write_
 // time from a source that serves `chunk` bytes at a time.
 std::string read_all_decoded(std::string_view text, text_encoding target, bool ctrl_z_ends,
                              std::size_t chunk, std::size_t capacity);
-
-// Runs `body`, a piece of the console, on records bound to `text` and
-// returns everything written, flushed at the end.
-std::string with_console(std::string_view text, std::size_t chunk,
-                         const std::function<void(token_reader&, output&)>& body);
 
 } // namespace poker::testing

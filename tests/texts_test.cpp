@@ -1,4 +1,4 @@
-// The CP949 texts must be exactly the UTF-8 texts converted.
+// The texts: the CP949 table must be exactly the UTF-8 table converted.
 #include <gtest/gtest.h>
 
 #include "encoding.h"
@@ -23,6 +23,17 @@ TEST(Texts, Cp949TableIsTheUtf8TableConverted) {
     expect_converted(u.again, c.again);
     expect_converted(u.came_through, c.came_through);
     expect_converted(u.menu, c.menu);
+}
+
+// The result texts for the scores and winner codes that no game reaches
+// (rank bytes give scores from -28 to 1027, and a game names A or B): the
+// dialogue check holds the rest.
+TEST(Texts, ResultTextBeyondWhatGamesReach) {
+    const poker::text_table& t = poker::utf8_texts;
+    EXPECT_EQ(poker::result_text(t, 2, 1099), "로얄 스트레이트 플러쉬로 B가 이겼습니다.");
+    EXPECT_EQ(poker::result_text(t, 1, 1100), "탑으로 A가 이겼습니다.");
+    EXPECT_EQ(poker::result_text(t, 0, 1014), "로얄 스트레이트 플러쉬로 B가 이겼습니다.");
+    EXPECT_EQ(poker::result_text(t, 3, 211), "원페어로 B가 이겼습니다.");
 }
 
 } // namespace
