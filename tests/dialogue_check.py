@@ -13,13 +13,15 @@ Usage: dialogue_check.py [--sessions N] [--seed S] [--cp949] [--crlf] [--ctrl-z]
   --ctrl-z          a Ctrl-Z ends the input, as on Windows
 
 Sessions are drawn from the grammar of the input with fixed seeds, weighted
-to the edges of each rule: signs at every place in an entry, numbers at and
-past the 32-bit limits (and those that wrap to 1 to 4) and of any length,
-every blank, numbers where hands are read and other entries where numbers
-are, bytes above 127 and NUL, hands of every category and of scores at the
-edges of its band, other lengths than ten, an entry across a read of 64 KiB,
-and the input cut at any byte. On a difference it prints the shortest
-session it can find that still shows it.
+to the edges of each rule: a sign at every place in an entry; numbers at
+and past the 32-bit limits, those that wrap to 1 to 4 there, and numbers of
+any length; every blank; numbers where hands are read and other entries
+where numbers are; bytes above 127, NUL and Ctrl-Z; hands of every category
+and at the edges of its band, often against a hand of the same kind, and
+of other lengths than ten; blanks or an entry that end near a full read;
+sessions that fill the output buffer; the input cut at any byte. On a
+difference it prints the shortest input it finds that still shows it; a
+run still going after 5 s fails as it is.
 """
 import argparse
 import concurrent.futures
@@ -39,6 +41,8 @@ ODD_RANKS = b"\x00\xff\x63\x64\x9c\x9b\x0e\x1a1kz\x80\x7f"
 SUITS = b"SHDC"
 LIMITS = [2**31, 2**32, 2**63, 2**64]
 BUFFER = 64 * 1024  # the program's reads of standard input
+TIMEOUT = 5  # seconds after which a run that has not ended counts as a failure
+STILL_RUNNING = b"(still running after %d s)" % TIMEOUT
 
 
 def any_byte(rng):
@@ -146,24 +150,31 @@ def session(rng):
 
 
 def run_process(command, data):
-    return subprocess.run(command, input=data, stdout=subprocess.PIPE,
-                          stderr=subprocess.DEVNULL).stdout
+    try:
+        return subprocess.run(command, input=data, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, timeout=TIMEOUT).stdout
+    except subprocess.TimeoutExpired:
+        return STILL_RUNNING
 
 
 def run_player(player, chunk, sessions):
     """What play_sessions writes for each session, in reads of `chunk` bytes."""
     framed = b"".join(struct.pack("<Q", len(s)) + s for s in sessions)
-    out = subprocess.run([player, str(chunk)], input=framed, stdout=subprocess.PIPE,
-                         check=True).stdout
+    try:
+        out = subprocess.run([player, str(chunk)], input=framed, stdout=subprocess.PIPE,
+                             timeout=TIMEOUT + len(sessions) // 100).stdout
+    except subprocess.TimeoutExpired:
+        out = b""
     outputs, at = [], 0
-    while at < len(out):
+    while at + 8 <= len(out):
         (size,) = struct.unpack_from("<Q", out, at)
         outputs.append(out[at + 8:at + 8 + size])
         at += 8 + size
-    return outputs
+    # A crash or a hang leaves the rest unplayed.
+    return outputs + [b"(not played to the end)"] * (len(sessions) - len(outputs))
 
 
-def shrink(data, fails, seconds=60):
+def shrink(data, fails, seconds=10):
     """A shorter input that still fails: pieces cut out while it does."""
     deadline = time.monotonic() + seconds
     size = len(data) // 2
@@ -201,28 +212,40 @@ def main():
     encoding = "cp949" if args.cp949 else "utf-8"
     sessions = [session(random.Random("%d.%d" % (args.seed, n))) for n in range(args.sessions)]
 
-    # Each way to play: its name, how it plays one session, and what it wrote for all.
-    with concurrent.futures.ThreadPoolExecutor(2) as pool:
-        ways = [("poker", lambda data: run_process(command, data),
-                 pool.map(lambda data: run_process(command, data), sessions))]
-    for chunk in [1, 2, 3, 7, BUFFER] if args.player else []:
-        ways.append(("the main loop reading %d bytes at a time" % chunk,
-                     lambda data, chunk=chunk: run_player(args.player, chunk, [data])[0],
-                     run_player(args.player, chunk, sessions)))
-
     def expected(data):
         return model.play(data, args.ctrl_z, encoding, args.crlf)
 
-    for name, play, outputs in ways:
+    def agree(name, play, outputs):
+        """Whether a way to play wrote what the model says for every session;
+        if not, the shortest input found that shows the difference, printed."""
         for n, (data, got) in enumerate(zip(sessions, outputs)):
             if got != expected(data):
-                short = shrink(data, lambda data: play(data) != expected(data))
-                print("FAIL: %s, session %d of seed %d; the shortest input found that shows it:"
-                      "\n  %r\n%s" % (name, n, args.seed, short,
-                                       first_difference(play(short), expected(short), encoding)))
-                sys.exit(1)
-    print("%d sessions of %d bytes in all, each played %d ways, as the model says" % (
-        len(sessions), sum(map(len, sessions)), len(ways)))
+                # (A run that hangs is not shrunk: each try would take the timeout.)
+                short = data if got == STILL_RUNNING else shrink(
+                    data, lambda data: play(data) != expected(data))
+                print("FAIL: %s, session %d of seed %d, on this input%s:\n  %.2000r\n%s" % (
+                    name, n, args.seed, " (the shortest found)" if short != data else "", short,
+                    first_difference(play(short) if short != data else got, expected(short),
+                                     encoding)))
+                return False
+        return True
+
+    def poker(data):
+        return run_process(command, data)
+    with concurrent.futures.ThreadPoolExecutor(2) as pool:
+        if not agree("poker", poker, pool.map(poker, sessions)):
+            pool.shutdown(cancel_futures=True)
+            sys.exit(1)
+    chunks = [1, 2, 3, 7, BUFFER] if args.player else []
+    for chunk in chunks:
+        def loop(data, chunk=chunk):
+            return run_player(args.player, chunk, [data])[0]
+        if not agree("the main loop reading %d bytes at a time" % chunk, loop,
+                     run_player(args.player, chunk, sessions)):
+            sys.exit(1)
+    print("%d sessions of %d bytes in all, played by poker%s as the model says" % (
+        len(sessions), sum(map(len, sessions)), " and by the main loop reading %s bytes at a"
+        " time" % ", ".join(map(str, chunks)) if chunks else ""))
 
 
 if __name__ == "__main__":
