@@ -80,7 +80,8 @@ def ranks(rng, kind):
         first = rng.choice([0x5f, 0x6b, 0x7b, 0x7c, 0x80, 0xf9, 0x0e])
         return [(first + i) % 256 for i in range(5)]  # runs of other bytes
     if kind < 0.85:
-        sizes = [[4, 1], [3, 2], [3, 1, 1], [2, 2, 1], [2, 1, 1, 1], [1] * 5, [5]][int(kind * 99) % 7]
+        patterns = [[4, 1], [3, 2], [3, 1, 1], [2, 2, 1], [2, 1, 1, 1], [1] * 5, [5]]
+        sizes = patterns[int(kind * 99) % len(patterns)]  # one pattern for one kind
         chosen = rng.sample(sorted(set(pool)), len(sizes))
         return [r for r, n in zip(chosen, sizes) for _ in range(n)]
     return [rng.choice(pool) for _ in range(5)]

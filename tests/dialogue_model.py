@@ -101,7 +101,7 @@ def dialogue(entries):
         if not is_number(entry):
             yield AGAIN
             continue
-        selection = int(entry)
+        selection = int(entry)  # of any size: outside 1 to 4 is outside, however far
         if selection not in (1, 4):  # a game number is due
             if not entries:
                 return
