@@ -25,8 +25,9 @@ export LANG=C.UTF-8
 socket="poker-check-$$"
 work=$(mktemp -d)
 # (Without a preloaded libfaketime, under which tmux 3.5 never starts.)
-t() { env -u LD_PRELOAD "${POKER_TMUX:-tmux}" -L "$socket" "$@"; }
+t() { env -u LD_PRELOAD "${POKER_TMUX:-tmux}" -L "$socket" -f "$work/tmux.conf" "$@"; }
 trap 't kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
+echo "set -g history-limit 10000" >"$work/tmux.conf" # room for a long session
 checks=0
 session=0 # each start gets a session of its own, in one server
 screen() { t capture-pane -p -t "s$session"; }
@@ -94,13 +95,23 @@ if [ $windows = 0 ]; then
     end_input '^5 *$'
 fi
 # Input from a file whose last read ended with a line end, output to the
-# terminal: the terminal's echo did not end the prompt's line, the program must.
-printf '2\n' >"$work/in"
+# terminal: the terminal's echo did not end the prompt's line, the program
+# must. The games before it write several full buffers, which cut
+# characters that the terminal must show whole.
+games=600
+for _ in $(seq $games); do echo "2 5 AHKHQHJH0H 2S3S4S5S6S"; done >"$work/in"
+printf '2\n' >>"$work/in"
 redirect="<$(printf %q "$work/in")"
 start "$@"
 wait_for '\[exit 0\]$'
 screen | grep -B1 -- '^\[exit 0\]$' | head -1 | grep -q -- '^입력: *$' ||
     fail "input from a file: the prompt's line is not ended"
+t capture-pane -p -S - -t "s$session" >"$work/shown"
+for line in "$games 입력:로얄 스트레이트 플러쉬로 A가 이겼습니다.계산해쓰" "$games 넘어 왔으" \
+    "$((games + 1)) 4.   Exit(스페이스바로 공백처리 해서 입력해 주세요!)"; do
+    [ "$(grep -c -x -F -- "${line#* }" <(sed 's/ *$//' "$work/shown"))" = "${line%% *}" ] ||
+        fail "input from a file: the terminal does not show '${line#* }' ${line%% *} times"
+done
 checks=$((checks + 1))
 
 # Typed input, output to a file: the file's last line is ended.

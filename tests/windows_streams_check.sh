@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # poker.exe under wine, where Windows streams differ from a terminal's:
 #   - a reader that closes the pipe early ends the program quietly, status 1;
-#   - output redirected from a terminal set to UTF-8 (chcp 65001) is UTF-8
-#     with CR LF line ends, and from any other code page (437, say) it is
-#     in the build's encoding, CP949.
-# `script` gives wine a terminal (a console window), so that cmd's chcp
-# reaches the program.
-# Usage: windows_streams_check.sh path/to/poker.exe [wine]
+#   - output redirected from a terminal whose output code page is UTF-8
+#     (65001, as chcp 65001 or PowerShell's [Console]::OutputEncoding set
+#     it) is UTF-8 with CR LF line ends, and from any other output code page
+#     (437, say), whatever the input's, it is in the build's encoding, CP949.
+# `script` gives wine a terminal (a console window), so that the code pages
+# that set_code_pages.exe sets reach the program.
+# Usage: windows_streams_check.sh path/to/poker.exe path/to/set_code_pages.exe [wine]
 set -u
 export WINEDEBUG=-all # wine's own messages on standard error are not the program's
 exe=$1
-wine=${2:-wine}
+set_code_pages=$2
+wine=${3:-wine}
 sessions=$(dirname "$0")/sessions
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,15 +30,17 @@ problem=
 result "early close" "$problem"
 
 cp "$exe" "$work/poker.exe"
+cp "$set_code_pages" "$work/set_code_pages.exe"
 cp "$sessions/print_game.in" "$work/in.txt"
-for code_page in 65001 437; do
-    (cd "$work" && script -qc "$(printf %q "$wine") cmd /c \"chcp $code_page >nul & poker.exe < in.txt > out.txt\"" \
+# The terminal's input and output code pages, and what the output must be.
+for pages in "65001 65001 UTF-8" "437 437 CP949" "437 65001 UTF-8" "65001 437 CP949"; do
+    set -- $pages
+    (cd "$work" && script -qc "$(printf %q "$wine") set_code_pages.exe $1 $2 \"poker.exe < in.txt > out.txt\"" \
         /dev/null </dev/null >/dev/null)
-    if [ $code_page = 65001 ]; then cat "$sessions/print_game.out"; else
-        iconv -f UTF-8 -t CP949 "$sessions/print_game.out"; fi | sed 's/$/\r/' >"$work/want"
+    iconv -f UTF-8 -t "$3" "$sessions/print_game.out" | sed 's/$/\r/' >"$work/want"
     problem=
     cmp -s "$work/out.txt" "$work/want" || problem="not the expected bytes"
-    result "output redirected at code page $code_page" "$problem"
+    result "output redirected, input code page $1, output code page $2" "$problem"
 done
 
 echo "$passed passed, $failed failed"
