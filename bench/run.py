@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Throughput and memory of poker on a pipe of 200,000 games.
+"""Throughput and memory of poker on a file of 200,000 games.
 
 Builds in Release poker, plain_poker (poker with the plain steps of
 tests/plain_hand.cpp for its two tuned ones, mapping and sort) and two

@@ -15,8 +15,8 @@ plain text of the zip's README.txt):
   results   a table row of a result text for A and a hand (Markdown:
             | `TEXT` | ... | `HAND` |; troff: .B "TEXT" under .TP, then .BR
             HAND): against the one hand that the document names after
-            "against" or "B의", that hand must win with that text, and lose
-            with B's;
+            "against" or "B의", that hand must win with that text as A, and
+            with B's as B;
   texts     every other text with Hangul in it that a document quotes
             (Markdown: `...`; troff: .B and .BR; plain text: "..."): it must
             be part of something that poker writes.

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Every way the manual page says poker ends (ENDING, EXIT STATUS), run as a
-process: its exit status, or the signal that ends it, and its standard error
-byte for byte.
+"""Every way the manual page says poker ends on Linux (ENDING, EXIT STATUS),
+run as a process: its exit status, or the signal that ends it, and its
+standard error byte for byte. (Ending typed input is terminal_check.sh's to
+check, and Windows' ends windows_streams_check.sh's.)
 
 Usage: exits_check.py POKER
 Exits 77, which CTest reports as skipped, when a row could not run here and

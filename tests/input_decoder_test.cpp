@@ -17,8 +17,8 @@ using namespace std::string_literals; // "..."s keeps the NUL bytes of UTF-16
 const std::string le = "\xff\xfe";
 const std::string be = "\xfe\xff";
 
-// Random inputs of every form, against the plain model, read in pieces of
-// every size: UTF-16 of either byte order, its units at the ends of UTF-8's
+// Random inputs of every form, against the plain model, served 1 to 7
+// bytes a read into buffers of 1 to 9 bytes or a whole one: UTF-16 of either byte order, its units at the ends of UTF-8's
 // lengths, of the surrogates and of the plane, and an odd last byte now and
 // then; plain bytes behind a whole mark, a cut one or none; a Ctrl-Z
 // anywhere, with the rule and without. A capacity of one or two bytes cuts

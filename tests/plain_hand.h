@@ -1,7 +1,7 @@
 // The hand with src/hand's two tuned steps written plainly, as the rules
 // read them: mapping's chain of tests for its table, and sort's exchanges
 // with a branch for its packed cards. The tests' model of those steps, and
-// the benchmark's baseline for what they save (bench/plain_hand_program.cpp).
+// the benchmark's baseline for what they save (bench/plain_card.cpp).
 #pragma once
 
 #include "hand.h"
