@@ -26,13 +26,15 @@ std::optional<std::string> try_convert(std::string_view text, const char* from, 
     return result;
 }
 
+namespace {
+
+// One character in `encoding` (an iconv name: "UTF-8", "CP949"), by iconv;
+// "?" where that encoding lacks it.
 std::string iconv_character(char32_t c, const char* encoding) {
     const char utf32[4] = {static_cast<char>(c & 0xff), static_cast<char>(c >> 8 & 0xff),
                            static_cast<char>(c >> 16 & 0xff), static_cast<char>(c >> 24)};
     return try_convert(std::string_view(utf32, 4), "UTF-32LE", encoding).value_or("?");
 }
-
-namespace {
 
 // The code points of UTF-16 text; '?' for each unpaired surrogate and for
 // an odd last byte.

@@ -13,10 +13,6 @@ namespace poker::testing {
 // Converts with iconv, exactly; nothing when the text does not convert.
 std::optional<std::string> try_convert(std::string_view text, const char* from, const char* to);
 
-// One character in `encoding` (an iconv name: "UTF-8", "CP949"), by iconv;
-// "?" where that encoding lacks it.
-std::string iconv_character(char32_t c, const char* encoding);
-
 // The input after its byte-order mark: UTF-8's skipped, UTF-16's decoded
 // into `encoding`, anything else as it is. With ctrl_z_ends, everything
 // from the first Ctrl-Z character on is dropped.

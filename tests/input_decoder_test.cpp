@@ -18,11 +18,12 @@ const std::string le = "\xff\xfe";
 const std::string be = "\xfe\xff";
 
 // Random inputs of every form, against the plain model, served 1 to 7
-// bytes a read into buffers of 1 to 9 bytes or a whole one: UTF-16 of either byte order, its units at the ends of UTF-8's
-// lengths, of the surrogates and of the plane, and an odd last byte now and
-// then; plain bytes behind a whole mark, a cut one or none; a Ctrl-Z
-// anywhere, with the rule and without. A capacity of one or two bytes cuts
-// the decoded characters and leaves their parts for several reads.
+// bytes a read into buffers of 1 to 9 bytes or a whole one: UTF-16 of
+// either byte order, its units at the ends of UTF-8's lengths, of the
+// surrogates and of the plane, and an odd last byte now and then; plain
+// bytes behind a whole mark, a cut one or none; a Ctrl-Z anywhere, with the
+// rule and without. A buffer of one or two bytes cuts the decoded
+// characters and leaves their parts for several reads.
 TEST(Decoding, RandomInputsMatchTheModel) {
     std::mt19937 random(949);
     const char16_t units[] = {u'2',   u' ',   u'\n',  0x1a,   0x7f,   0x80,   0xb7,

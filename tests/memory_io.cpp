@@ -33,9 +33,14 @@ bool count_writes(void* context, const char* /*data*/, std::size_t /*size*/) {
     return sink.calls < sink.fails_from;
 }
 
+namespace {
+
+// The program's own converter into an encoding, as main would choose it.
 unicode_encoder encoder_for(text_encoding encoding) {
     return encoding == text_encoding::utf8 ? utf8_from_unicode : cp949_from_unicode;
 }
+
+} // namespace
 
 std::string read_all_decoded(std::string_view text, text_encoding target, bool ctrl_z_ends,
                              std::size_t chunk, std::size_t capacity) {
@@ -50,22 +55,12 @@ std::string read_all_decoded(std::string_view text, text_encoding target, bool c
     return decoded;
 }
 
-namespace {
-
-console_records open_console(read_function source, void* source_context, write_function sink,
-                             void* sink_context, text_encoding encoding) {
+console_records run_main_loop(read_function source, void* source_context, write_function sink,
+                              void* sink_context, text_encoding encoding, end_of_input where) {
     console_records records{std::make_unique<output>(), std::make_unique<input_decoder>(),
                             std::make_unique<input>()};
     open_output(*records.out, sink, sink_context);
     open_input_decoder(*records.decoder, source, source_context, encoder_for(encoding), false);
-    return records;
-}
-
-} // namespace
-
-console_records run_main_loop(read_function source, void* source_context, write_function sink,
-                              void* sink_context, text_encoding encoding, end_of_input where) {
-    console_records records = open_console(source, source_context, sink, sink_context, encoding);
     main_loop(read_decoded, records.decoder.get(), *records.in, *records.out, texts_in(encoding),
               where);
     return records;

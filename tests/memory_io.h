@@ -25,9 +25,6 @@ struct memory_source {
                                         // serves what is typed after Ctrl-D
 };
 
-// The program's own converter into an encoding, as main would choose it.
-unicode_encoder encoder_for(text_encoding encoding);
-
 // A read_function over a memory_source.
 std::ptrdiff_t read_memory(void* context, char* buffer, std::size_t capacity);
 

@@ -64,7 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    menu + royal_a + through + last_menu, terminal},
                       session_case{"WindowsTerminalAfterEnter", "2 5\r\n", menu, windows_terminal},
                       session_case{"WindowsTerminalRightAfterPrompt", "", menu, windows_terminal},
-                      session_case{"PipeAfterLineEnd", "2\n", last_menu},
                       session_case{"NothingReadAfterTheEnd", "2", last_menu,
                                    poker::end_of_input::piped, " 5 AHKHQHJH0H 2S3S4S5S6S\n"}),
     poker::testing::case_name{});
