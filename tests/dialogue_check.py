@@ -77,12 +77,15 @@ def ranks(rng, kind):
     pool = TABLE_RANKS * 3 + ODD_RANKS
     if kind < 0.2:
         start = rng.choice([-1, 0, 8, rng.randrange(9)])  # A-2-3-4-5, 2-6, 10-A
-        if rng.random() < 0.7:
-            return [(b"A" + TABLE_RANKS)[start + 1 + i] for i in range(5)]
-        # Runs whose top is 99, 100, 127, -1, 0 or -124, or that wrap, or
-        # that link a byte above the ace (15 to 18).
-        first = rng.choice([0x5f, 0x60, 0x6b, 0x7b, 0x7c, 0xfb, 0xfc, 0x80, 0x0e])
-        return [(first + i) % 256 for i in range(5)]  # runs of other bytes
+        run = [(b"A" + TABLE_RANKS)[start + 1 + i] for i in range(5)]
+        if rng.random() < 0.3:
+            # Runs whose top is 99, 100, 127, -1, 0 or -124, or that wrap, or
+            # that link a byte above the ace (15 to 18).
+            first = rng.choice([0x5f, 0x60, 0x6b, 0x7b, 0x7c, 0xfb, 0xfc, 0x80, 0x0e])
+            run = [(first + i) % 256 for i in range(5)]
+        if rng.random() < 0.3:  # one card off the run: a near miss
+            run[rng.randrange(5)] = rng.choice(pool + bytes(range(15, 20)))
+        return run
     if kind < 0.85:
         patterns = [[4, 1], [3, 2], [3, 1, 1], [2, 2, 1], [2, 1, 1, 1], [1] * 5, [5]]
         sizes = patterns[int(kind * 99) % len(patterns)]  # one pattern for one kind
