@@ -28,10 +28,11 @@ expected() { # NAME.out as this program writes it
 
 run() { # name, input file, expected output file
     local name=$1 input=$2 want=$3 status
-    "${command[@]}" <"$input" >"$work/got" 2>"$work/err"
+    timeout 10 "${command[@]}" <"$input" >"$work/got" 2>"$work/err"
     status=$?
     if [ $status -ne 0 ]; then
-        echo "FAIL: $name: exit status $status"; failed=$((failed + 1))
+        echo "FAIL: $name: exit status $status (124: still running after 10 s)"
+        failed=$((failed + 1))
     elif ! cmp -s "$work/got" "$want"; then
         echo "FAIL: $name: output differs from the expected bytes"
         cmp "$work/got" "$want" | head -1
