@@ -27,9 +27,11 @@ after 5 s fails as it is.
 import argparse
 import concurrent.futures
 import random
+import resource
 import struct
 import subprocess
 import sys
+import tempfile
 import time
 
 import dialogue_model as model
@@ -43,6 +45,7 @@ SUITS = b"SHDC"
 LIMITS = [2**31, 2**32, 2**63, 2**64]
 BUFFER = 64 * 1024  # the program's reads of standard input
 TIMEOUT = 5  # seconds after which a run that has not ended counts as a failure
+OUTPUT_LIMIT = 64 << 20  # bytes, far more than all the sessions' output
 STILL_RUNNING = b"(still running after %d s)" % TIMEOUT
 NOT_PLAYED = b"(not played to the end: play_sessions crashed, or ran past %d s)" % TIMEOUT
 
@@ -157,24 +160,33 @@ def session(rng):
     return data
 
 
-def run_process(command, data):
-    try:
-        return subprocess.run(command, input=data, stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL, timeout=TIMEOUT).stdout
-    except subprocess.TimeoutExpired:
-        return STILL_RUNNING
+RUNNING = set()  # the runs under way: ended at once when the check fails
+
+
+def run(command, data):
+    """What the command writes with data as its input, or STILL_RUNNING. Its
+    output goes to a file that may not grow past OUTPUT_LIMIT, which ends a
+    program that writes without end (SIGXFSZ) before it fills the disk."""
+    with tempfile.TemporaryFile() as out, subprocess.Popen(
+            command, stdin=subprocess.PIPE, stdout=out, stderr=subprocess.DEVNULL) as process:
+        resource.prlimit(process.pid, resource.RLIMIT_FSIZE, (OUTPUT_LIMIT, OUTPUT_LIMIT))
+        RUNNING.add(process)
+        try:
+            process.communicate(data, timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            return STILL_RUNNING
+        finally:
+            RUNNING.discard(process)
+        out.seek(0)
+        return out.read()
 
 
 def run_player(player, chunk, sessions):
     """What play_sessions writes for each session, in reads of `chunk` bytes."""
-    framed = b"".join(struct.pack("<Q", len(s)) + s for s in sessions)
-    try:
-        out = subprocess.run([player, str(chunk)], input=framed, stdout=subprocess.PIPE,
-                             timeout=TIMEOUT).stdout
-    except subprocess.TimeoutExpired:
-        out = b""
+    out = run([player, str(chunk)], b"".join(struct.pack("<Q", len(s)) + s for s in sessions))
     outputs, at = [], 0
-    while at + 8 <= len(out):
+    while out != STILL_RUNNING and at + 8 <= len(out):
         (size,) = struct.unpack_from("<Q", out, at)
         outputs.append(out[at + 8:at + 8 + size])
         at += 8 + size
@@ -238,10 +250,12 @@ def main():
         return True
 
     def poker(data):
-        return run_process(command, data)
+        return run(command, data)
     with concurrent.futures.ThreadPoolExecutor(2) as pool:
         if not agree("poker", poker, pool.map(poker, sessions)):
-            pool.shutdown(cancel_futures=True)
+            pool.shutdown(wait=False, cancel_futures=True)
+            for process in list(RUNNING):
+                process.kill()
             sys.exit(1)
     chunks = [1, 2, 3, 7, BUFFER] if args.player else []
     for chunk in chunks:

@@ -128,15 +128,20 @@ TEST(FiveCards, NoFunctionReadsASixth) {
     const char suits[6] = {'H', 'H', 'H', 'H', 'H', 'H'};
     EXPECT_EQ(poker::flush_check(suits), 5) << "flush_check";
 
-    // count writes what its branch decides, whatever the caller left there.
-    const std::int32_t pair[6] = {2, 3, 4, 9, 9, 9};
-    std::array<std::int32_t, 3> groups{0, 0, -1}; // main_group, second_group, top_rank
-    poker::count(pair, groups[0], groups[1], groups[2]);
-    EXPECT_EQ(groups, (std::array{2, 1, 9})) << "count, a pair";
-    const std::int32_t high_card[6] = {2, 3, 4, 5, 7, 7};
-    groups = {0, 0, -1};
-    poker::count(high_card, groups[0], groups[1], groups[2]);
-    EXPECT_EQ(groups, (std::array{1, 0, 7})) << "count, a high card";
+    // count writes what its branch decides (main_group, second_group,
+    // top_rank), whatever the caller left there, and leaves second_group
+    // alone where its branch has none.
+    const struct {
+        std::int32_t rank[6];
+        std::array<std::int32_t, 3> groups;
+    } counts[] = {{{2, 3, 4, 9, 9, 9}, {2, 1, 9}}, {{2, 3, 4, 5, 7, 7}, {1, 0, 7}},
+                  {{2, 2, 2, 4, 5, 5}, {3, 1, 2}}, {{2, 2, 4, 4, 5, 5}, {2, 2, 4}},
+                  {{2, 2, 2, 4, 4, 2}, {3, 2, 4}}, {{3, 3, 3, 3, 5, 3}, {4, 0, 3}}};
+    for (const auto& c : counts) {
+        std::array<std::int32_t, 3> groups{0, 0, -1};
+        poker::count(c.rank, groups[0], groups[1], groups[2]);
+        EXPECT_EQ(groups, c.groups) << "count of " << ::testing::PrintToString(c.rank);
+    }
 
     std::int32_t rank[6] = {6, 5, 4, 3, 2, 1};
     char shape[6] = {'a', 'b', 'c', 'd', 'e', 'f'};
