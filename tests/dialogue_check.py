@@ -2,10 +2,14 @@
 """Random sessions played by poker and by the model of its manual page
 (dialogue_model.py), compared byte for byte.
 
-Usage: dialogue_check.py [--sessions N] [--seed S] [--cp949] [--crlf] [--ctrl-z]
-                         [--player PLAY_SESSIONS] POKER [RUNNER...]
+Usage: dialogue_check.py [--sessions N] [--seed S] [--fixed FOLDER] [--cp949] [--crlf]
+                         [--ctrl-z] [--player PLAY_SESSIONS] POKER [RUNNER...]
   POKER             run once a session, with the session as its whole input
-                    (under RUNNER, wine say, where one is given)
+                    from a pipe or, every other session, a file (under
+                    RUNNER, wine say, where one is given)
+  --sessions        how many random sessions (2000)
+  --fixed           also play each FOLDER/NAME.in, which must give the UTF-8
+                    text of FOLDER/NAME.out in the output's encoding
   --player          also play every session through play_sessions, the main
                     loop in memory, in reads of 1, 2, 3 and 7 bytes and of a
                     whole buffer
@@ -26,6 +30,8 @@ after 5 s fails as it is.
 """
 import argparse
 import concurrent.futures
+import glob
+import os
 import random
 import resource
 import struct
@@ -163,18 +169,23 @@ def session(rng):
 RUNNING = set()  # the runs under way: ended at once when the check fails
 
 
-def run(command, data):
-    """What the command writes with data as its input, or STILL_RUNNING. Its
-    output goes to a file that may not grow past OUTPUT_LIMIT, which ends a
-    program that writes without end (SIGXFSZ) before it fills the disk."""
-    with tempfile.TemporaryFile() as out, subprocess.Popen(
-            command, stdin=subprocess.PIPE, stdout=out, stderr=subprocess.DEVNULL) as process:
+def run(command, data, from_file=False):
+    """What the command writes with data as its input, from a pipe or a
+    file, or STILL_RUNNING. Its output goes to a file that may not grow past
+    OUTPUT_LIMIT, which ends a program that writes without end (SIGXFSZ)
+    before it fills the disk."""
+    with tempfile.TemporaryFile() as given, tempfile.TemporaryFile() as out:
+        given.write(data if from_file else b"")
+        given.seek(0)
+        process = subprocess.Popen(command, stdin=given if from_file else subprocess.PIPE,
+                                   stdout=out, stderr=subprocess.DEVNULL)
         resource.prlimit(process.pid, resource.RLIMIT_FSIZE, (OUTPUT_LIMIT, OUTPUT_LIMIT))
         RUNNING.add(process)
         try:
-            process.communicate(data, timeout=TIMEOUT)
+            process.communicate(None if from_file else data, timeout=TIMEOUT)
         except subprocess.TimeoutExpired:
             process.kill()
+            process.wait()
             return STILL_RUNNING
         finally:
             RUNNING.discard(process)
@@ -221,6 +232,7 @@ def main():
     parser = argparse.ArgumentParser(usage=__doc__.split("\n\n")[1][len("Usage: "):])
     parser.add_argument("--sessions", type=int, default=2000)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--fixed")
     parser.add_argument("--player")
     parser.add_argument("--cp949", action="store_true")
     parser.add_argument("--crlf", action="store_true")
@@ -229,30 +241,43 @@ def main():
     args = parser.parse_args()
     command = args.command[1:] + args.command[:1]  # the runner first
     encoding = "cp949" if args.cp949 else "utf-8"
-    sessions = [session(random.Random("%d.%d" % (args.seed, n))) for n in range(args.sessions)]
+    # Each case: its name, its input, and what poker writes for it as
+    # text, or None where the model says.
+    cases = [("session %d of seed %d" % (n, args.seed),
+              session(random.Random("%d.%d" % (args.seed, n))), None)
+             for n in range(args.sessions)]
+    for path in sorted(glob.glob(os.path.join(args.fixed, "*.in"))) if args.fixed else []:
+        with open(path, "rb") as given, open(path[:-3] + ".out", encoding="utf-8") as shown:
+            cases.append((path, given.read(), shown.read()))
 
-    def expected(data):
-        return model.play(data, args.ctrl_z, encoding, args.crlf)
+    def expected(data, text):
+        if text is None:
+            return model.play(data, args.ctrl_z, encoding, args.crlf)
+        return (text.replace("\n", "\r\n") if args.crlf else text).encode(encoding)
 
-    def agree(name, play, outputs):
-        """Whether a way to play wrote what the model says for every session;
-        if not, the shortest input found that shows the difference, printed."""
-        for n, (data, got) in enumerate(zip(sessions, outputs)):
-            if got != expected(data):
-                # (A run that hangs or crashes is not shrunk: each try would wait.)
-                short = data if got in (STILL_RUNNING, NOT_PLAYED) else shrink(
-                    data, lambda data: play(data) != expected(data))
-                print("FAIL: %s, session %d of seed %d, on this input%s:\n  %.2000r\n%s" % (
-                    name, n, args.seed, " (the shortest found)" if short != data else "", short,
-                    first_difference(play(short) if short != data else got, expected(short),
-                                     encoding)))
+    def agree(way, play, outputs):
+        """Whether a way to play wrote what it should for every case; if not,
+        the shortest input found that shows the difference, printed."""
+        for (name, data, text), got in zip(cases, outputs):
+            if got != expected(data, text):
+                # (Only the model's cases shrink, and not a run that hangs or
+                # crashes: each try would wait.)
+                short = data if text or got in (STILL_RUNNING, NOT_PLAYED) else shrink(
+                    data, lambda data: play(data) != expected(data, None))
+                print("FAIL: %s, %s, on this input%s:\n  %.2000r\n%s" % (
+                    way, name, " (the shortest found)" if short != data else "", short,
+                    first_difference(play(short) if short != data else got,
+                                     expected(short, text), encoding)))
                 return False
         return True
 
-    def poker(data):
-        return run(command, data)
+    def poker(data, from_file=False):
+        return run(command, data, from_file)
     with concurrent.futures.ThreadPoolExecutor(2) as pool:
-        if not agree("poker", poker, pool.map(poker, sessions)):
+        # Every other case from a file rather than a pipe.
+        outputs = pool.map(poker, [data for _, data, _ in cases], [n % 2 == 1 for n in
+                                                                    range(len(cases))])
+        if not agree("poker", poker, outputs):
             pool.shutdown(wait=False, cancel_futures=True)
             for process in list(RUNNING):
                 process.kill()
@@ -262,11 +287,12 @@ def main():
         def loop(data, chunk=chunk):
             return run_player(args.player, chunk, [data])[0]
         if not agree("the main loop reading %d bytes at a time" % chunk, loop,
-                     run_player(args.player, chunk, sessions)):
+                     run_player(args.player, chunk, [data for _, data, _ in cases])):
             sys.exit(1)
-    print("%d sessions of %d bytes in all, played by poker%s as the model says" % (
-        len(sessions), sum(map(len, sessions)), " and by the main loop reading %s bytes at a"
-        " time" % ", ".join(map(str, chunks)) if chunks else ""))
+    print("%d sessions of %d bytes in all, played by poker%s as they should be" % (
+        len(cases), sum(len(data) for _, data, _ in cases),
+        " and by the main loop reading %s bytes at a time" % ", ".join(map(str, chunks))
+        if chunks else ""))
 
 
 if __name__ == "__main__":

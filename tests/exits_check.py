@@ -56,14 +56,18 @@ def main():
                 continue
             game.seek(0)
             source = os.open(given, os.O_RDONLY) if given else game.fileno()
-            run = subprocess.run([poker], stdin=source, stdout=sink, stderr=subprocess.PIPE,
-                                 preexec_fn=ignore_sigpipe if ignored else None)
+            try:
+                run = subprocess.run([poker], stdin=source, stdout=sink, stderr=subprocess.PIPE,
+                                     preexec_fn=ignore_sigpipe if ignored else None, timeout=10)
+                ended = (run.returncode, run.stderr)
+            except subprocess.TimeoutExpired:
+                ended = ("still running after 10 s", b"")
             os.close(sink)
             if given:
                 os.close(source)
-            if (run.returncode, run.stderr) != (status, error_text):
-                print("FAIL: %s: status %d, standard error %r; expected %d and %r" % (
-                    name, run.returncode, run.stderr, status, error_text))
+            if ended != (status, error_text):
+                print("FAIL: %s: status %s, standard error %r; expected %d and %r" % (
+                    name, ended[0], ended[1], status, error_text))
                 failed += 1
     print("%d passed, %d failed, %d skipped" % (len(ROWS) - failed - skipped, failed, skipped))
     sys.exit(1 if failed else 77 if skipped else 0)
