@@ -24,9 +24,9 @@ where numbers are; bytes above 127, NUL and Ctrl-Z; hands of every category
 and at the edges of its band, often against a hand of the same kind, and
 of other lengths than ten; blanks or an entry that end near a full read;
 sessions that fill the output buffer; the input cut at any byte. On a
-difference it prints the shortest input it finds that still shows it; a
-run of poker, or of play_sessions over all the sessions, that has not ended
-after 5 s fails as it is.
+difference it prints the shortest input it finds that still shows it (a
+fixed session as it is); a run of poker, or of play_sessions over all the
+sessions, that has not ended after 10 s fails as it is.
 """
 import argparse
 import concurrent.futures
@@ -50,7 +50,7 @@ ODD_RANKS = b"\x00\xff\x63\x64\x9c\x9b\x0e\x1a1kz\x80\x7f"
 SUITS = b"SHDC"
 LIMITS = [2**31, 2**32, 2**63, 2**64]
 BUFFER = 64 * 1024  # the program's reads of standard input
-TIMEOUT = 5  # seconds after which a run that has not ended counts as a failure
+TIMEOUT = 10  # seconds after which a run that has not ended counts as a failure
 OUTPUT_LIMIT = 64 << 20  # bytes, far more than all the sessions' output
 STILL_RUNNING = b"(still running after %d s)" % TIMEOUT
 NOT_PLAYED = b"(not played to the end: play_sessions crashed, or ran past %d s)" % TIMEOUT
