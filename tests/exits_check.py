@@ -58,10 +58,10 @@ def main():
             source = os.open(given, os.O_RDONLY) if given else game.fileno()
             try:
                 run = subprocess.run([poker], stdin=source, stdout=sink, stderr=subprocess.PIPE,
-                                     preexec_fn=ignore_sigpipe if ignored else None, timeout=10)
+                                     preexec_fn=ignore_sigpipe if ignored else None, timeout=5)
                 ended = (run.returncode, run.stderr)
             except subprocess.TimeoutExpired:
-                ended = ("still running after 10 s", b"")
+                ended = ("still running after 5 s", b"")
             os.close(sink)
             if given:
                 os.close(source)
