@@ -38,6 +38,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 import dialogue_model as model
@@ -166,14 +167,16 @@ def session(rng):
     return data
 
 
-RUNNING = set()  # the runs under way: ended at once when the check fails
+RUNNING = set()  # the runs under way, to end when the check has failed
+STOP = threading.Event()  # set when the check has failed: every run ends at once
 
 
 def run(command, data, from_file=False):
     """What the command writes with data as its input, from a pipe or a
-    file, or STILL_RUNNING. Its output goes to a file that may not grow past
-    OUTPUT_LIMIT, which ends a program that writes without end (SIGXFSZ)
-    before it fills the disk."""
+    file, followed by its exit status where that is not 0; or STILL_RUNNING.
+    Its output goes to a file that may not grow past OUTPUT_LIMIT, which
+    ends a program that writes without end (SIGXFSZ) before it fills the
+    disk."""
     with tempfile.TemporaryFile() as given, tempfile.TemporaryFile() as out:
         given.write(data if from_file else b"")
         given.seek(0)
@@ -181,6 +184,8 @@ def run(command, data, from_file=False):
                                    stdout=out, stderr=subprocess.DEVNULL)
         resource.prlimit(process.pid, resource.RLIMIT_FSIZE, (OUTPUT_LIMIT, OUTPUT_LIMIT))
         RUNNING.add(process)
+        if STOP.is_set():
+            process.kill()
         try:
             process.communicate(None if from_file else data, timeout=TIMEOUT)
         except subprocess.TimeoutExpired:
@@ -190,7 +195,8 @@ def run(command, data, from_file=False):
         finally:
             RUNNING.discard(process)
         out.seek(0)
-        return out.read()
+        status = b"(exit status %d)" % process.returncode if process.returncode else b""
+        return out.read() + status
 
 
 def run_player(player, chunk, sessions):
@@ -224,7 +230,7 @@ def first_difference(got, want, encoding):
     at = next((i for i, (g, w) in enumerate(zip(got, want)) if g != w), min(len(got), len(want)))
     start = got.rfind(b"\n", 0, at) + 1
     text = lambda b: b[start:at + 80].decode(encoding, "backslashreplace")
-    return "byte %d, on this line:\n  poker wrote: %r\n  the model:   %r" % (
+    return "byte %d, on this line:\n  it wrote:  %r\n  it should: %r" % (
         at, text(got), text(want))
 
 
@@ -249,6 +255,8 @@ def main():
     for path in sorted(glob.glob(os.path.join(args.fixed, "*.in"))) if args.fixed else []:
         with open(path, "rb") as given, open(path[:-3] + ".out", encoding="utf-8") as shown:
             cases.append((path, given.read(), shown.read()))
+    if args.fixed and len(cases) == args.sessions:
+        sys.exit("FAIL: no sessions in %s" % args.fixed)
 
     def expected(data, text):
         if text is None:
@@ -260,8 +268,8 @@ def main():
         the shortest input found that shows the difference, printed."""
         for (name, data, text), got in zip(cases, outputs):
             if got != expected(data, text):
-                # (Only the model's cases shrink, and not a run that hangs or
-                # crashes: each try would wait.)
+                # (Only the model's cases shrink, and not a run that hangs
+                # or a play_sessions that stops early: each try would wait.)
                 short = data if text or got in (STILL_RUNNING, NOT_PLAYED) else shrink(
                     data, lambda data: play(data) != expected(data, None))
                 print("FAIL: %s, %s, on this input%s:\n  %.2000r\n%s" % (
@@ -278,6 +286,7 @@ def main():
         outputs = pool.map(poker, [data for _, data, _ in cases], [n % 2 == 1 for n in
                                                                     range(len(cases))])
         if not agree("poker", poker, outputs):
+            STOP.set()
             pool.shutdown(wait=False, cancel_futures=True)
             for process in list(RUNNING):
                 process.kill()

@@ -2,7 +2,8 @@
 """Every way the manual page says poker ends on Linux (ENDING, EXIT STATUS),
 run as a process: its exit status, or the signal that ends it, and its
 standard error byte for byte. (Ending typed input is terminal_check.sh's to
-check, and Windows' ends windows_streams_check.sh's.)
+check; the Windows program's failed write and closed pipe are
+windows_streams_check.sh's, and its end of the input dialogue_check.py's.)
 
 Usage: exits_check.py POKER
 Exits 77, which CTest reports as skipped, when a row could not run here and

@@ -1,6 +1,7 @@
 // Every five-card hand of a standard deck, and a million random tokens of
 // any bytes, scored by src/hand and with the plain mapping and sort in place
-// of its tuned ones (plain_hand.h), which must leave every field the same;
+// of its tuned ones (plain_hand.h), which must leave the ranks, the suits,
+// the run and suit counts and the score the same;
 // and the number of hands of each category in a deck, as poker's arithmetic
 // gives it.
 #include <gtest/gtest.h>

@@ -96,8 +96,8 @@ if [ $windows = 0 ]; then
 fi
 # Input from a file whose last read ended with a line end, output to the
 # terminal: the terminal's echo did not end the prompt's line, the program
-# must. The games before it write several full buffers, which cut
-# characters that the terminal must show whole.
+# must. The games before it fill the output buffer several times, and the
+# Windows terminal writer converts each full buffer in pieces.
 games=600
 for _ in $(seq $games); do echo "2 5 AHKHQHJH0H 2S3S4S5S6S"; done >"$work/in"
 printf '2\n' >>"$work/in"

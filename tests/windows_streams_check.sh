@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # poker.exe under wine, where Windows streams differ from a terminal's:
 #   - a reader that closes the pipe early ends the program quietly, status 1;
+#   - a write that fails ends it with status 1 and one line on standard error;
 #   - output redirected from a terminal whose output code page is UTF-8
 #     (65001, as chcp 65001 or PowerShell's [Console]::OutputEncoding set
 #     it) is UTF-8 with CR LF line ends, and from any other output code page
@@ -28,6 +29,14 @@ problem=
 [ "$status" -eq 1 ] || problem="exit status $status, expected 1; "
 [ -s "$work/err" ] && problem="${problem}standard error says: $(head -1 "$work/err")"
 result "early close" "$problem"
+
+"$wine" "$exe" <"$work/games.txt" >/dev/full 2>"$work/err"
+status=$?
+problem=
+[ "$status" -eq 1 ] || problem="exit status $status, expected 1; "
+printf 'poker: cannot write output: No space left on device\r\n' | cmp -s - "$work/err" ||
+    problem="${problem}standard error says: $(head -1 "$work/err")"
+result "a write that fails" "$problem"
 
 cp "$exe" "$work/poker.exe"
 cp "$set_code_pages" "$work/set_code_pages.exe"

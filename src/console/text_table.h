@@ -21,7 +21,7 @@ struct text_table {
     std::string_view calculated;   // trace after an evaluated game
     std::string_view length_error; // a hand token that is not ten bytes long
     std::string_view again;        // re-prompt after an entry that is no selection from 1 to 4
-    std::string_view came_through; // trace at the end of every pass
+    std::string_view came_through; // trace at the end of every pass that read both hands
     std::string_view menu;         // the menu block, request and prompt included (menu_block.h)
 };
 
