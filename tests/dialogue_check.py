@@ -49,6 +49,7 @@ TABLE_RANKS = b"234567890JQKA"
 # 100, -100, -101), past the ace or below the two, and the Ctrl-Z byte.
 ODD_RANKS = b"\x00\xff\x63\x64\x9c\x9b\x0e\x1a1kz\x80\x7f"
 SUITS = b"SHDC"
+NEIGHBOURS = b"/:\x08\x0e\x1f!"  # the bytes next to the digits and to the blanks
 LIMITS = [2**31, 2**32, 2**63, 2**64]
 BUFFER = 64 * 1024  # the program's reads of standard input
 TIMEOUT = 10  # seconds after which a run that has not ended counts as a failure
@@ -78,7 +79,8 @@ def number(rng):
     text = sign + text
     if rng.random() < 0.08:  # a sign or another byte anywhere else
         at = rng.randint(0, len(text))
-        text = text[:at] + rng.choice([b"+", b"-", b"+", b"-", b"x", any_byte(rng)]) + text[at:]
+        other = rng.choice([b"+", b"-", b"x", any_byte(rng), bytes([rng.choice(NEIGHBOURS)])])
+        text = text[:at] + rng.choice([b"+", b"-", other]) + text[at:]
     return text
 
 
@@ -108,7 +110,7 @@ def hand(rng, kind):
     """Ten bytes, mostly: ranks of the given kind, each with a suit."""
     rank_bytes = ranks(rng, kind)
     rng.shuffle(rank_bytes)
-    suit = rng.choice(SUITS + b"\x00\xb0s")
+    suit = rng.choice(SUITS + NEIGHBOURS + b"\x00\xb0s")
     one_suit = rng.random() < 0.15
     text = b"".join(bytes([r]) + (bytes([suit]) if one_suit else
                                   rng.choice([bytes([rng.choice(SUITS)]), any_byte(rng)]))
