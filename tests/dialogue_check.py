@@ -3,7 +3,7 @@
 (dialogue_model.py), compared byte for byte.
 
 Usage: dialogue_check.py [--sessions N] [--seed S] [--fixed FOLDER] [--cp949] [--crlf]
-                         [--ctrl-z] [--player PLAY_SESSIONS] POKER [RUNNER...]
+                         [--ctrl-z] [--timeout S] [--player PLAY_SESSIONS] POKER [RUNNER...]
   POKER             run once a session, with the session as its whole input
                     from a pipe or, every other session, a file (under
                     RUNNER, wine say, where one is given)
@@ -15,6 +15,7 @@ Usage: dialogue_check.py [--sessions N] [--seed S] [--fixed FOLDER] [--cp949] [-
                     whole buffer
   --cp949, --crlf   poker writes CP949, and CR LF line ends
   --ctrl-z          a Ctrl-Z ends the input, as on Windows
+  --timeout         seconds a run may take (5)
 
 Sessions are drawn from the grammar of the input with fixed seeds, weighted
 to the edges of each rule: a sign at every place in an entry; numbers at
@@ -26,7 +27,7 @@ of other lengths than ten; blanks or an entry that end near a full read;
 sessions that fill the output buffer; the input cut at any byte. On a
 difference it prints the shortest input it finds that still shows it (a
 fixed session as it is); a run of poker, or of play_sessions over all the
-sessions, that has not ended after 10 s fails as it is.
+sessions, that has not ended after 5 s (or --timeout) fails as it is.
 """
 import argparse
 import concurrent.futures
@@ -52,10 +53,10 @@ SUITS = b"SHDC"
 NEIGHBOURS = b"/:\x08\x0e\x1f!"  # the bytes next to the digits and to the blanks
 LIMITS = [2**31, 2**32, 2**63, 2**64]
 BUFFER = 64 * 1024  # the program's reads of standard input
-TIMEOUT = 10  # seconds after which a run that has not ended counts as a failure
+TIMEOUT = 5  # seconds after which a run that has not ended fails (--timeout)
 OUTPUT_LIMIT = 64 << 20  # bytes, far more than all the sessions' output
-STILL_RUNNING = b"(still running after %d s)" % TIMEOUT
-NOT_PLAYED = b"(not played to the end: play_sessions crashed, or ran past %d s)" % TIMEOUT
+STILL_RUNNING = b"(still running after the timeout)"
+NOT_PLAYED = b"(not played to the end: play_sessions crashed, or ran past the timeout)"
 
 
 def any_byte(rng):
@@ -173,7 +174,7 @@ RUNNING = set()  # the runs under way, to end when the check has failed
 STOP = threading.Event()  # set when the check has failed: every run ends at once
 
 
-def run(command, data, from_file=False):
+def run(command, data, from_file=False, timeout=TIMEOUT):
     """What the command writes with data as its input, from a pipe or a
     file, followed by its exit status where that is not 0; or STILL_RUNNING.
     Its output goes to a file that may not grow past OUTPUT_LIMIT, which
@@ -189,7 +190,7 @@ def run(command, data, from_file=False):
         if STOP.is_set():
             process.kill()
         try:
-            process.communicate(None if from_file else data, timeout=TIMEOUT)
+            process.communicate(None if from_file else data, timeout=timeout)
         except subprocess.TimeoutExpired:
             process.kill()
             process.wait()
@@ -201,9 +202,10 @@ def run(command, data, from_file=False):
         return out.read() + status
 
 
-def run_player(player, chunk, sessions):
+def run_player(player, chunk, sessions, timeout):
     """What play_sessions writes for each session, in reads of `chunk` bytes."""
-    out = run([player, str(chunk)], b"".join(struct.pack("<Q", len(s)) + s for s in sessions))
+    out = run([player, str(chunk)], b"".join(struct.pack("<Q", len(s)) + s for s in sessions),
+              timeout=timeout)
     outputs, at = [], 0
     while out != STILL_RUNNING and at + 8 <= len(out):
         (size,) = struct.unpack_from("<Q", out, at)
@@ -245,6 +247,7 @@ def main():
     parser.add_argument("--cp949", action="store_true")
     parser.add_argument("--crlf", action="store_true")
     parser.add_argument("--ctrl-z", action="store_true")
+    parser.add_argument("--timeout", type=float, default=TIMEOUT)
     parser.add_argument("command", nargs="+")
     args = parser.parse_args()
     command = args.command[1:] + args.command[:1]  # the runner first
@@ -282,7 +285,7 @@ def main():
         return True
 
     def poker(data, from_file=False):
-        return run(command, data, from_file)
+        return run(command, data, from_file, args.timeout)
     with concurrent.futures.ThreadPoolExecutor(2) as pool:
         # Every other case from a file rather than a pipe.
         outputs = pool.map(poker, [data for _, data, _ in cases], [n % 2 == 1 for n in
@@ -296,9 +299,9 @@ def main():
     chunks = [1, 2, 3, 7, BUFFER] if args.player else []
     for chunk in chunks:
         def loop(data, chunk=chunk):
-            return run_player(args.player, chunk, [data])[0]
-        if not agree("the main loop reading %d bytes at a time" % chunk, loop,
-                     run_player(args.player, chunk, [data for _, data, _ in cases])):
+            return run_player(args.player, chunk, [data], args.timeout)[0]
+        outputs = run_player(args.player, chunk, [data for _, data, _ in cases], args.timeout)
+        if not agree("the main loop reading %d bytes at a time" % chunk, loop, outputs):
             sys.exit(1)
     print("%d sessions of %d bytes in all, played by poker%s as they should be" % (
         len(cases), sum(len(data) for _, data, _ in cases),
