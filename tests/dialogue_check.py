@@ -60,8 +60,7 @@ NOT_PLAYED = b"(not played to the end: play_sessions crashed, or ran past the ti
 
 
 def any_byte(rng):
-    """Any byte that is no blank."""
-    return bytes([rng.choice([b for b in range(256) if b not in BLANKS])])
+    return bytes([rng.choice([b for b in range(256) if b not in BLANKS])])  # any but a blank
 
 
 def number(rng):
@@ -233,9 +232,8 @@ def shrink(data, fails, seconds=10):
 def first_difference(got, want, encoding):
     at = next((i for i, (g, w) in enumerate(zip(got, want)) if g != w), min(len(got), len(want)))
     start = got.rfind(b"\n", 0, at) + 1
-    text = lambda b: b[start:at + 80].decode(encoding, "backslashreplace")
-    return "byte %d, on this line:\n  it wrote:  %r\n  it should: %r" % (
-        at, text(got), text(want))
+    return "byte %d, on this line:\n  it wrote:  %r\n  it should: %r" % ((at,) + tuple(
+        b[start:at + 80].decode(encoding, "backslashreplace") for b in (got, want)))
 
 
 def main():

@@ -23,10 +23,6 @@ def closed_pipe():
     return writer
 
 
-def ignore_sigpipe():
-    signal.signal(signal.SIGPIPE, signal.SIG_IGN)
-
-
 # name, standard input (None: a game), standard output, SIGPIPE ignored,
 # the exit status (negative: the signal that ends it), standard error.
 ROWS = [
@@ -57,9 +53,11 @@ def main():
                 continue
             game.seek(0)
             source = os.open(given, os.O_RDONLY) if given else game.fileno()
+            sigpipe = signal.SIG_IGN if ignored else signal.SIG_DFL
             try:
                 run = subprocess.run([poker], stdin=source, stdout=sink, stderr=subprocess.PIPE,
-                                     preexec_fn=ignore_sigpipe if ignored else None, timeout=5)
+                                     preexec_fn=lambda: signal.signal(signal.SIGPIPE, sigpipe),
+                                     timeout=5)
                 ended = (run.returncode, run.stderr)
             except subprocess.TimeoutExpired:
                 ended = ("still running after 5 s", b"")

@@ -22,21 +22,17 @@ result() { # name, problem ('' when the check passed)
     if [ -n "$2" ]; then echo "FAIL: $1: $2"; failed=$((failed + 1)); else passed=$((passed + 1)); fi
 }
 
+ended() { # name, exit status, standard error expected ('' for none)
+    local problem=
+    [ "$2" -eq 1 ] || problem="exit status $2, expected 1; "
+    printf '%s' "$3" | cmp -s - "$work/err" || problem="${problem}standard error: $(head -1 "$work/err")"
+    result "$1" "$problem"
+}
 for _ in $(seq 5000); do echo "2 5 AHKHQHJH0H 2S3S4S5S6S"; done >"$work/games.txt"
 "$wine" "$exe" <"$work/games.txt" 2>"$work/err" | head -c 100 >/dev/null
-status=${PIPESTATUS[0]}
-problem=
-[ "$status" -eq 1 ] || problem="exit status $status, expected 1; "
-[ -s "$work/err" ] && problem="${problem}standard error says: $(head -1 "$work/err")"
-result "early close" "$problem"
-
+ended "early close" "${PIPESTATUS[0]}" ''
 "$wine" "$exe" <"$work/games.txt" >/dev/full 2>"$work/err"
-status=$?
-problem=
-[ "$status" -eq 1 ] || problem="exit status $status, expected 1; "
-printf 'poker: cannot write output: No space left on device\r\n' | cmp -s - "$work/err" ||
-    problem="${problem}standard error says: $(head -1 "$work/err")"
-result "a write that fails" "$problem"
+ended "a write that fails" $? $'poker: cannot write output: No space left on device\r\n'
 
 cp "$exe" "$work/poker.exe"
 cp "$set_code_pages" "$work/set_code_pages.exe"
