@@ -128,9 +128,8 @@ TEST(FiveCards, NoFunctionReadsASixth) {
     const char suits[6] = {'H', 'H', 'H', 'H', 'H', 'H'};
     EXPECT_EQ(poker::flush_check(suits), 5) << "flush_check";
 
-    // count writes what its branch decides (main_group, second_group,
-    // top_rank), whatever the caller left there, and leaves second_group
-    // alone where its branch has none.
+    // One row for each of count's branches, from four of a kind to a high
+    // card: the groups and the top rank it writes.
     const struct {
         std::int32_t rank[6];
         std::array<std::int32_t, 3> groups;
